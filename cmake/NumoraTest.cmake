@@ -1,0 +1,18 @@
+# numora_add_test(name SOURCES a.cpp ... LIBS target ... [WIDGETS])
+# Builds one test executable, links it and registers it with ctest. WIDGETS runs it on
+# Qt's offscreen platform.
+function(numora_add_test name)
+  cmake_parse_arguments(ARG "WIDGETS;QTEST" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  if(ARG_QTEST)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "NUMORA_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}")
+  if(ARG_WIDGETS)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+endfunction()

@@ -1,0 +1,1 @@
+#include "language/language.h"
