@@ -1,1 +1,124 @@
 #include "engine/generator.h"
+
+#include "engine/numtext.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+namespace numora::engine {
+
+namespace {
+
+UniformSource *g_source = nullptr;
+Clock *g_clock = nullptr;
+
+} // namespace
+
+long SystemClock::secondsSinceMidnight()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local.tm_hour * 3600L + local.tm_min * 60L + local.tm_sec;
+}
+
+UniformSource &uniformSource()
+{
+    static StdUniformSource real;
+    return g_source ? *g_source : real;
+}
+
+Clock &clock()
+{
+    static SystemClock real;
+    return g_clock ? *g_clock : real;
+}
+
+void setUniformSource(UniformSource *source)
+{
+    g_source = source;
+}
+
+void setClock(Clock *clock)
+{
+    g_clock = clock;
+}
+
+SlotPlan planSlots(int balls, int drawn, double factor)
+{
+    const int extRange = static_cast<int>(roundHalfEven(factor * balls + balls));
+    const int slotWidth = drawn > 0
+        ? static_cast<int>(std::floor(static_cast<double>(extRange - balls) / drawn))
+        : 0;
+    return {extRange, slotWidth};
+}
+
+int slotOf(int draw, int balls, int slotWidth, int slots)
+{
+    if (draw <= balls)
+        return 0;
+    if (slotWidth <= 0)
+        return slots;
+    const int slot = (draw - balls - 1) / slotWidth + 1;
+    return slot < slots ? slot : slots;
+}
+
+void drawSelections(const DrawSpec &spec, int count, SelectionTable &table, UniformSource &source)
+{
+    const SlotPlan plan = planSlots(spec.balls, spec.drawn, spec.factor);
+    for (int s = 1; s <= count; ++s) {
+        auto &row = table.sel[s];
+        for (int j = 1; j <= spec.drawn; ++j) {
+            for (;;) {
+                int r = static_cast<int>(std::floor(source.next() * plan.extRange + 1));
+                if (r > spec.balls)
+                    r = spec.lucky[slotOf(r, spec.balls, plan.slotWidth, spec.slots)];
+                bool redraw = r == 0;
+                for (int k = 1; k < j && !redraw; ++k)
+                    redraw = row[k] == r;
+                if (!redraw) {
+                    row[j] = static_cast<std::uint8_t>(r);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+GenResult GenSelections(LottKind kind, const std::function<void()> &displaySetup)
+{
+    State &st = state();
+    const LuckyState &ls = lucky(kind);
+    SelectionTable &table = selections(kind);
+
+    const int balls = ballsOf(kind);
+    const int drawn = drawnOf(kind);
+    st.ballsInLott = static_cast<std::int16_t>(balls);
+    st.ballsDrawn = static_cast<std::int16_t>(drawn);
+    // A lottery that draws more balls than it holds (or none) could never be filled.
+    if (drawn > balls || drawn < 1)
+        return GenResult::PickExceedsBalls;
+
+    const SlotPlan plan = planSlots(balls, drawn, ls.skewFac);
+    st.extRange = static_cast<std::int16_t>(plan.extRange);
+    st.slotWidth = static_cast<std::int16_t>(plan.slotWidth);
+    setGeneratedFlag(kind, 0);
+
+    UniformSource &source = uniformSource();
+    source.seed(static_cast<std::uint32_t>(clock().secondsSinceMidnight()));
+    if (displaySetup)
+        displaySetup();
+
+    const DrawSpec spec{balls, drawn, profile(kind).slots, ls.skewFac, ls.set};
+    drawSelections(spec, std::min<int>(table.nmsel, kMaxSelections), table, source);
+    st.lucky[index(LottKind::Lott649)].numDup = 0;
+    setGeneratedFlag(kind, 1);
+    return GenResult::Generated;
+}
+
+} // namespace numora::engine
