@@ -2,6 +2,7 @@
 
 #include "engine/numtext.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -71,17 +72,24 @@ int slotOf(int draw, int balls, int slotWidth, int slots)
 void drawSelections(const DrawSpec &spec, int count, SelectionTable &table, UniformSource &source)
 {
     const SlotPlan plan = planSlots(spec.balls, spec.drawn, spec.factor);
+    // What each value 1..E gives: itself up to B, above B its slot's lucky number (0: draw again).
+    std::array<std::uint8_t, kMaxExtRange + 1> numberOf{};
+    const int extRange = std::clamp(plan.extRange, 1, kMaxExtRange);
+    for (int v = 1; v <= extRange; ++v) {
+        numberOf[v] = v <= spec.balls
+            ? static_cast<std::uint8_t>(v)
+            : spec.lucky[slotOf(v, spec.balls, plan.slotWidth, spec.slots)];
+    }
     for (int s = 1; s <= count; ++s) {
         auto &row = table.sel[s];
+        std::uint64_t taken[2] = {1, 0}; // 0 counts as taken: an empty slot is drawn again
         for (int j = 1; j <= spec.drawn; ++j) {
             for (;;) {
-                int r = static_cast<int>(std::floor(source.next() * plan.extRange + 1));
-                if (r > spec.balls)
-                    r = spec.lucky[slotOf(r, spec.balls, plan.slotWidth, spec.slots)];
-                bool redraw = r == 0;
-                for (int k = 1; k < j && !redraw; ++k)
-                    redraw = row[k] == r;
-                if (!redraw) {
+                const int v = static_cast<int>(std::floor(source.next() * extRange + 1));
+                const int r = numberOf[std::min(v, extRange)];
+                const std::uint64_t bit = std::uint64_t{1} << (r & 63);
+                if (!(taken[r >> 6] & bit)) {
+                    taken[r >> 6] |= bit;
                     row[j] = static_cast<std::uint8_t>(r);
                     break;
                 }

@@ -60,6 +60,9 @@ SlotPlan planSlots(int balls, int drawn, double factor);
 // The slot (1..N) a draw above B falls in; 0 for a draw of B or less.
 int slotOf(int draw, int balls, int slotWidth, int slots);
 
+// The widest draw range: 80 balls at a skew of 90 percent.
+inline constexpr int kMaxExtRange = 800;
+
 // One lottery's draw, free of the process-wide state: fills rows 1..count of the table.
 struct DrawSpec
 {
