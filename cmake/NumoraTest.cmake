@@ -1,17 +1,20 @@
-# numora_add_test(name SOURCES a.cpp ... LIBS target ... [WIDGETS])
+# numora_add_test(name SOURCES a.cpp ... LIBS target ... [WIDGETS] [QAPP] [QTEST])
 # Builds one test executable, links it and registers it with ctest. WIDGETS runs it on
-# Qt's offscreen platform.
+# Qt's offscreen platform. QAPP (implies WIDGETS) links a GoogleTest main that creates the
+# QApplication widget tests need (tests/screens/widget_test_main.cpp) in place of gtest_main.
 function(numora_add_test name)
-  cmake_parse_arguments(ARG "WIDGETS;QTEST" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS;QAPP;QTEST" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_QTEST)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+  elseif(ARG_QAPP)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} numora_qapp_test_main GTest::gtest GTest::gmock)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
   add_test(NAME ${name} COMMAND ${name})
   set(env "NUMORA_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}")
-  if(ARG_WIDGETS)
+  if(ARG_WIDGETS OR ARG_QAPP)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLabel>
+#include <QRadioButton>
+
+// Controls the windows need beyond Qt's own.
+namespace numora {
+
+// A label or picture that reacts to a click.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// An option button that becomes selected when it receives the focus, running its click,
+// as the program's option buttons always did.
+class OptionButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
+// The background colour of a label, as a style sheet so it also shows without a palette role.
+void setLabelBackground(QLabel *label, const QColor &colour);
+
+} // namespace numora

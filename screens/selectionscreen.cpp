@@ -1,0 +1,369 @@
+#include "screens/selectionscreen.h"
+
+#include "assets/pictures.h"
+#include "engine/generator.h"
+#include "engine/numtext.h"
+#include "language/language.h"
+#include "screens/controls.h"
+#include "screens/displaywindow.h"
+#include "screens/names.h"
+#include "screens/services/fonts.h"
+#include "screens/services/geometry.h"
+#include "screens/services/messages.h"
+#include "screens/services/printer.h"
+#include "screens/services/program.h"
+#include "screens/services/textcanvas.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace numora {
+
+using engine::LottKind;
+
+namespace {
+
+struct Rect
+{
+    int left, top, width, height;
+};
+
+struct Variant
+{
+    QString name;
+    const char *caption;
+    int clientHeight;
+    const char *frameName;
+    const char *frameCaption;
+    const char *frameTip;
+    const char *optionPrefix;
+    const char *skewLabelName;
+    const char *picture;
+    const char *icon;
+    Rect frame;
+    Rect options[3];
+    int buttonTop;
+    int skewLabelTop;
+};
+
+const Variant &variant(LottKind kind)
+{
+    static const Variant variants[] = {
+        {names::SelectPrn649, "Number of 649 selections and Print", 3495, "fraSelections",
+         "Number of Selections", "Number of tickets to generate", "optSel", "lblSkewInfo",
+         "selections-blue", "icon-649", {1080, 360, 1815, 1695},
+         {{480, 360, 975, 255}, {480, 720, 1095, 375}, {480, 1200, 1095, 255}}, 2760, 2280},
+        {names::SelectPrnS7, "Super 7 selections and print", 3735, "fraSelectionsS7",
+         "Number of selections", nullptr, "opSel", "lblSkewInfo_S7", "selections-blue", "icon-s7",
+         {1080, 360, 1815, 1935},
+         {{360, 360, 1215, 375}, {360, 840, 975, 375}, {360, 1320, 1095, 375}}, 3000, 2520},
+        {names::SelectPrnCst, "Custom lottery selections and print", 3735, "fraSelectionsS7",
+         "Number of selections", nullptr, "opSel", "lblSkewInfo_Cst", "selections-lilac",
+         "icon-cst", {1080, 360, 1815, 1935},
+         {{360, 360, 1215, 375}, {360, 840, 975, 375}, {360, 1320, 1095, 375}}, 3000, 2520},
+    };
+    return variants[engine::index(kind)];
+}
+
+constexpr int kCounts[3] = {5, 10, 20};
+
+// Captions of five, ten, twenty, Show, Print and Close by language.
+constexpr const char *kCaptions[5][6] = {
+    {"Five", "Ten", "Twenty", "Show", "Print", "Close"},
+    {"Cinq", "Dizaine", "Vingt", "Apparat", "Empreinte", "Fermer"},
+    {"Fünf", "Zehn", "Zwanzig", "Ausstellung", "Kattun", "Schliesse"},
+    {"5", "10", "20", "Indica", "Stampa", "Chiude"},
+    {"Cinco", "Diez", "Veinte", "Exposición", "Tirar", "Cerrar"},
+};
+
+QString lb(long long n)
+{
+    return QString::fromStdString(engine::leadingBlank(n));
+}
+
+} // namespace
+
+SelectionScreen::SelectionScreen(LottKind kind, QWidget *parent)
+    : Form(parent, fixedSingleFlags())
+    , m_kind(kind)
+{
+    const Variant &v = variant(kind);
+    setWindowTitle(QString::fromUtf8(v.caption));
+    setWindowIcon(icon(QString::fromLatin1(v.icon)));
+    setClientSizeTwips(this, 3975, v.clientHeight);
+    setFont(designFont());
+
+    auto *background = new QLabel(this);
+    background->setObjectName(QStringLiteral("background"));
+    const QPixmap pixmap = picture(QString::fromLatin1(v.picture));
+    background->setPixmap(pixmap);
+    background->setGeometry(QRect(QPoint(0, 0), pixmap.deviceIndependentSize().toSize()));
+
+    m_frame = new QGroupBox(QString::fromUtf8(v.frameCaption), this);
+    m_frame->setObjectName(QString::fromLatin1(v.frameName));
+    placeTwips(m_frame, v.frame.left, v.frame.top, v.frame.width, v.frame.height);
+    if (v.frameTip)
+        m_frame->setToolTip(QString::fromUtf8(v.frameTip));
+
+    const char *optionCaptions[3] = {"Five", "Ten", "Twenty"};
+    for (int i = 0; i < 3; ++i) {
+        auto *option = new OptionButton(QString::fromLatin1(optionCaptions[i]), m_frame);
+        option->setObjectName(QString::fromLatin1(v.optionPrefix) + QString::number(kCounts[i]));
+        const Rect &r = v.options[i];
+        placeTwips(option, r.left, r.top, r.width, r.height);
+        const int count = kCounts[i];
+        connect(option, &QRadioButton::clicked, this, [this, count] { optionClicked(count); });
+        m_options[i] = option;
+    }
+
+    auto button = [this, &v](const char *name, const char *caption, int left) {
+        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        placeTwips(b, left, v.buttonTop, 1095, 495);
+        return b;
+    };
+    m_prnSel = button("prnSel", "Print", 1440);
+    m_disSel = button("disSel", "Show", 240);
+    m_cmdClose = button("cmdClose", "Close", 2640);
+
+    m_skewLabel = new QLabel(QStringLiteral("Percent chance of lucky numbers="), this);
+    m_skewLabel->setObjectName(QString::fromLatin1(v.skewLabelName));
+    placeTwips(m_skewLabel, 600, v.skewLabelTop, 2775, 255);
+
+    setTabOrder(m_options[0], m_options[1]);
+    setTabOrder(m_options[1], m_options[2]);
+    setTabOrder(m_options[2], m_prnSel);
+    setTabOrder(m_prnSel, m_disSel);
+    setTabOrder(m_disSel, m_cmdClose);
+    for (QWidget *w : {static_cast<QWidget *>(m_options[0]), static_cast<QWidget *>(m_options[1]),
+                       static_cast<QWidget *>(m_options[2]), static_cast<QWidget *>(m_prnSel),
+                       static_cast<QWidget *>(m_disSel), static_cast<QWidget *>(m_cmdClose)})
+        w->setAccessibleName(static_cast<QAbstractButton *>(w)->text());
+
+    connect(m_disSel, &QPushButton::clicked, this, &SelectionScreen::disSel_Click);
+    connect(m_prnSel, &QPushButton::clicked, this, &SelectionScreen::prnSel_Click);
+    connect(m_cmdClose, &QPushButton::clicked, this, &SelectionScreen::cmdClose_Click);
+}
+
+QString SelectionScreen::nameOf(LottKind kind)
+{
+    return variant(kind).name;
+}
+
+void SelectionScreen::load()
+{
+    if (m_kind == LottKind::LottCst) {
+        setWindowTitle(QStringLiteral("Custom lottery "));
+        forms().unload(names::EntryCst);
+    }
+    if (engine::lucky(m_kind).quickPick == 1) {
+        engine::setSkewPercent(m_kind, 0);
+        m_skewLabel->setText(QStringLiteral("Quick Pick sets no lucky numbers=")
+                             + lb(engine::skewPercent(m_kind)));
+    } else {
+        m_skewLabel->setText(QStringLiteral("Percent chance of lucky numbers=")
+                             + lb(engine::skewPercent(m_kind)));
+    }
+    set_lang_captions();
+}
+
+void SelectionScreen::set_lang_captions()
+{
+    const int row = languageRow(LangCode());
+    if (row < 0)
+        return;
+    QAbstractButton *controls[6] = {m_options[0], m_options[1], m_options[2], m_disSel, m_prnSel,
+                                    m_cmdClose};
+    for (int i = 0; i < 6; ++i) {
+        controls[i]->setText(QString::fromUtf8(kCaptions[row][i]));
+        controls[i]->setAccessibleName(controls[i]->text());
+    }
+}
+
+void SelectionScreen::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    if (m_shownOnce)
+        return;
+    // The five option is first in the tab order: it takes the focus and with it the selection.
+    m_shownOnce = true;
+    m_options[0]->setFocus(Qt::OtherFocusReason);
+    if (!m_options[0]->isChecked())
+        m_options[0]->click();
+}
+
+void SelectionScreen::optionClicked(int count)
+{
+    engine::selections(m_kind).nmsel = static_cast<std::uint8_t>(count);
+}
+
+void SelectionScreen::disSel_Click()
+{
+    m_disSel->setEnabled(false);
+    forms().show(DisplayWindow::nameOf(m_kind));
+    engine::selections(m_kind).ptrOn = 0;
+    ShowSelections();
+}
+
+void SelectionScreen::prnSel_Click()
+{
+    m_disSel->setEnabled(false);
+    m_prnSel->setEnabled(false);
+    forms().show(DisplayWindow::nameOf(m_kind));
+    engine::selections(m_kind).ptrOn = 1;
+    ShowSelections();
+}
+
+void SelectionScreen::cmdClose_Click()
+{
+#ifdef _WIN32
+    // Earlier versions installed under fixed paths: start the first uninstaller found.
+    if (m_kind == LottKind::LottCst) {
+        const char *paths[] = {
+            "C:\\Program Files\\Corvane Numora 1.0\\Uninstal.exe",
+            "C:\\Program Files\\Corvane Numora 1.1\\Uninstal.exe",
+            "C:\\Program Files\\Corvane Numora 1.2\\Uninstal.exe",
+            "C:\\Program Files\\Corvane Numora 1.4\\Uninstal.exe",
+        };
+        for (const char *path : paths) {
+            const QString preVr_pth = QString::fromLatin1(path);
+            if (QFileInfo::exists(preVr_pth)) {
+                QProcess::startDetached(preVr_pth, {});
+                messages().show(QStringLiteral(
+                    "You should restart windows before running Numora after deinstall."));
+                program().end();
+                return;
+            }
+        }
+    }
+#endif
+    program().end();
+}
+
+DisplayWindow *SelectionScreen::display() const
+{
+    return forms().form<DisplayWindow>(DisplayWindow::nameOf(m_kind));
+}
+
+void SelectionScreen::setUpDisplay()
+{
+    DisplayWindow *window = display();
+    if (!window)
+        return;
+    const int outer = outerHeightTwips(window);
+    switch (engine::selections(m_kind).nmsel) {
+    case 5:
+        setOuterHeightTwips(window, static_cast<int>(std::floor(outer * 0.27)) + 260);
+        break;
+    case 10:
+        setOuterHeightTwips(window, static_cast<int>(std::floor(outer * 0.51)) + 260);
+        break;
+    default:
+        break;
+    }
+}
+
+bool SelectionScreen::generate()
+{
+    const engine::GenResult result = engine::GenSelections(m_kind, [this] { setUpDisplay(); });
+    if (result == engine::GenResult::PickExceedsBalls) {
+        messages().show(
+            QStringLiteral("Pick is greater than the number of balls, Numora will cmdClose"));
+        cmdClose_Click();
+        return false;
+    }
+    if (m_kind == LottKind::LottCst) {
+        setWindowTitle(QStringLiteral("Custom lottery %1/%2")
+                           .arg(engine::drawnOf(m_kind))
+                           .arg(engine::ballsOf(m_kind)));
+    }
+    return true;
+}
+
+QString SelectionScreen::selectionLine(int i) const
+{
+    // Each lottery's lines carry its own number of balls drawn.
+    const auto &row = engine::selections(m_kind).sel[i];
+    QString line;
+    for (int j = 1; j <= engine::drawnOf(m_kind); ++j)
+        line += lb(row[j]) + QLatin1Char(' ');
+    return line;
+}
+
+void SelectionScreen::ShowSelections()
+{
+    for (OptionButton *option : m_options)
+        option->setEnabled(false);
+    if (engine::generatedFlag(m_kind) == 0) {
+        if (!generate())
+            return;
+        const int count = engine::selections(m_kind).nmsel;
+        if (DisplayWindow *window = display()) {
+            for (int i = 1; i <= count; ++i) {
+                window->canvas()->setFontSize(10);
+                window->canvas()->setBold(true);
+                window->canvas()->printLine({selectionLine(i)});
+            }
+        }
+    }
+    if (engine::selections(m_kind).ptrOn == 1)
+        PrintSelections();
+}
+
+QStringList SelectionScreen::pageLines() const
+{
+    const int n = engine::selections(m_kind).nmsel;
+    QStringList page{QString(), QString()};
+    switch (m_kind) {
+    case LottKind::Lott649:
+        page << QStringLiteral("NUMORA ") + lb(n) + QStringLiteral(" SELECTIONS:") << QString();
+        break;
+    case LottKind::LottS7:
+        page << QStringLiteral("NUMORA ") + lb(n) << QString()
+             << QStringLiteral("SUPER SEVEN SELECTIONS:") << QString();
+        break;
+    case LottKind::LottCst:
+        page << QStringLiteral("Numora Custom Mode") + lb(n) << QString()
+             << QStringLiteral("Customized lottery %1/%2 SELECTIONS:")
+                    .arg(engine::drawnOf(m_kind))
+                    .arg(engine::ballsOf(m_kind))
+             << QString();
+        break;
+    }
+    for (int i = 1; i <= n; ++i)
+        page << QString() << selectionLine(i);
+    return page;
+}
+
+bool SelectionScreen::AskPrinterOn()
+{
+    return messages().show(QStringLiteral("Is the printer on?"), MsgButtons::OkCancel,
+                           QStringLiteral("Print"))
+        != MsgAnswer::Cancel;
+}
+
+void SelectionScreen::PrintSelections()
+{
+    if (AskPrinterOn()) {
+        if (engine::generatedFlag(m_kind) == 0 && !generate())
+            return;
+        for (const QString &line : pageLines())
+            printer().printLine(line);
+        const PrintResult result = printer().endDoc();
+        if (!result.ok) {
+            messages().show(QStringLiteral("Your selections were not printed.\n\n") + result.error,
+                            MsgButtons::Ok, QStringLiteral("Print"), MsgIcon::Critical);
+        }
+    } else {
+        messages().show(QStringLiteral("The Printer was not ready, Close Numora"),
+                        MsgButtons::OkCancel, QStringLiteral("Printer not ready"));
+    }
+    cmdClose_Click();
+}
+
+} // namespace numora

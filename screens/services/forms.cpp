@@ -1,0 +1,157 @@
+#include "screens/services/forms.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace numora {
+
+Form::Form(QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+{
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (m_registry)
+        m_registry->unload(this);
+}
+
+Forms::~Forms()
+{
+    // The process-wide registry outlives the application object; its windows go with the process.
+    if (!QCoreApplication::instance())
+        return;
+    for (auto &entry : m_loaded)
+        delete entry.widget.data();
+}
+
+void Forms::registerForm(const QString &name, Factory factory)
+{
+    m_factories[name] = std::move(factory);
+}
+
+bool Forms::isRegistered(const QString &name) const
+{
+    return m_factories.contains(name);
+}
+
+QWidget *Forms::form(const QString &name)
+{
+    if (auto it = findLoaded(name); it != m_loaded.end())
+        return it->widget;
+
+    const auto factory = m_factories.find(name);
+    if (factory == m_factories.end()) {
+        qWarning("Forms: no window is registered as %s", qPrintable(name));
+        return nullptr;
+    }
+    QWidget *widget = factory->second();
+    if (!widget)
+        return nullptr;
+    widget->setObjectName(name);
+    widget->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Registered before load() runs, so that load steps referring to the window find this one.
+    m_loaded.push_back({name, widget});
+    if (auto *f = qobject_cast<Form *>(widget)) {
+        f->m_registry = this;
+        f->load();
+    }
+    return widget;
+}
+
+QWidget *Forms::show(const QString &name)
+{
+    QWidget *widget = form(name);
+    if (!widget)
+        return nullptr;
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+    return widget;
+}
+
+void Forms::hide(const QString &name)
+{
+    if (QWidget *widget = form(name))
+        widget->hide();
+}
+
+void Forms::unload(const QString &name)
+{
+    if (auto it = findLoaded(name); it != m_loaded.end())
+        discard(it);
+}
+
+void Forms::unload(QWidget *window)
+{
+    auto it = std::find_if(m_loaded.begin(), m_loaded.end(),
+                           [window](const Entry &e) { return e.widget == window; });
+    if (it != m_loaded.end())
+        discard(it);
+}
+
+void Forms::unloadAll()
+{
+    const QStringList names = loadedNewestFirst();
+    for (const QString &name : names)
+        unload(name);
+}
+
+bool Forms::isVisible(const QString &name) const
+{
+    const auto it = findLoaded(name);
+    return it != m_loaded.end() && it->widget->isVisible();
+}
+
+bool Forms::isLoaded(const QString &name) const
+{
+    return findLoaded(name) != m_loaded.end();
+}
+
+QStringList Forms::loadedNewestFirst() const
+{
+    QStringList names;
+    for (auto it = m_loaded.rbegin(); it != m_loaded.rend(); ++it) {
+        if (it->widget)
+            names.append(it->name);
+    }
+    return names;
+}
+
+std::vector<Forms::Entry>::iterator Forms::findLoaded(const QString &name)
+{
+    return std::find_if(m_loaded.begin(), m_loaded.end(),
+                        [&name](const Entry &e) { return e.name == name && e.widget; });
+}
+
+std::vector<Forms::Entry>::const_iterator Forms::findLoaded(const QString &name) const
+{
+    return std::find_if(m_loaded.begin(), m_loaded.end(),
+                        [&name](const Entry &e) { return e.name == name && e.widget; });
+}
+
+void Forms::discard(std::vector<Entry>::iterator it)
+{
+    QPointer<QWidget> widget = it->widget;
+    m_loaded.erase(it);
+    // Entries whose window was deleted behind the registry's back go too.
+    std::erase_if(m_loaded, [](const Entry &e) { return e.widget.isNull(); });
+    if (!widget)
+        return;
+    if (auto *f = qobject_cast<Form *>(widget.data()))
+        f->m_registry = nullptr;
+    widget->hide();
+    widget->deleteLater();
+}
+
+Forms &forms()
+{
+    static Forms registry;
+    return registry;
+}
+
+} // namespace numora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <Qt>
+
+class QWidget;
+
+namespace numora {
+
+// Window and control geometry is designed in twips: 1440 per inch, 15 per logical pixel.
+inline constexpr int kTwipsPerPixel = 15;
+// Title bar and borders of a classic fixed window, used while the window system reports none.
+inline constexpr int kDefaultFrameTwips = 375;
+
+int px(int twips);
+int twips(int pixels);
+
+// Places a control by its designed left, top, width and height.
+void placeTwips(QWidget *widget, int left, int top, int width, int height);
+// Fixes a window's client area to the designed size.
+void setClientSizeTwips(QWidget *window, int width, int height);
+
+// Window flags for a fixed single border window with no maximize or minimize button.
+Qt::WindowFlags fixedSingleFlags();
+// Window flags for a fixed dialog border window (title bar and close box only).
+Qt::WindowFlags fixedDialogFlags();
+void setFixedSingleBorder(QWidget *window);
+void setFixedDialogBorder(QWidget *window);
+
+void centreOnScreen(QWidget *window);
+
+// Height of title bar and borders: as the window system reports it once the window is
+// mapped, kDefaultFrameTwips where it reports none (offscreen, not yet shown).
+int frameHeightTwips(const QWidget *window);
+// Outer height = client height + frame height. A 4815-twip client gives 5190.
+int outerHeightTwips(const QWidget *window);
+// Sets the client height so that the outer height becomes `outerTwips`; the width stays, and a
+// window of fixed height keeps a fixed height.
+void setOuterHeightTwips(QWidget *window, int outerTwips);
+
+} // namespace numora

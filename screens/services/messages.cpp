@@ -1,0 +1,112 @@
+#include "screens/services/messages.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace numora {
+
+namespace {
+
+// Tells Escape and the close box apart from the OK button, which QMessageBox itself does not
+// when OK is the only button.
+class MessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+    bool cancelled() const { return m_cancelled; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->matches(QKeySequence::Cancel))
+            m_cancelled = true;
+        QMessageBox::keyPressEvent(event);
+    }
+
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (!clickedButton())
+            m_cancelled = true;
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool m_cancelled = false;
+};
+
+Messages *g_messages = nullptr;
+
+} // namespace
+
+QString boxTitle(const QString &title)
+{
+    return title.isEmpty() ? kAppTitle : title;
+}
+
+MsgAnswer BoxMessages::show(const QString &text, MsgButtons buttons, const QString &title,
+                            MsgIcon icon)
+{
+    MessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                   boxTitle(title), text);
+    box.setWindowModality(Qt::ApplicationModal);
+    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    QPushButton *cancel = nullptr;
+    if (buttons == MsgButtons::OkCancel)
+        cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(cancel ? cancel : ok);
+    box.exec();
+    if (box.cancelled() || !box.clickedButton() || box.clickedButton() == cancel)
+        return MsgAnswer::Cancel;
+    return MsgAnswer::Ok;
+}
+
+MsgAnswer ScriptedMessages::show(const QString &text, MsgButtons buttons, const QString &title,
+                                 MsgIcon icon)
+{
+    m_shown.append({text, boxTitle(title), buttons, icon});
+    if (m_answers.empty())
+        return MsgAnswer::Ok;
+    const MsgAnswer answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+void ScriptedMessages::queue(MsgAnswer answer)
+{
+    m_answers.push_back(answer);
+}
+
+void ScriptedMessages::queue(std::initializer_list<MsgAnswer> answers)
+{
+    m_answers.insert(m_answers.end(), answers);
+}
+
+QStringList ScriptedMessages::texts() const
+{
+    QStringList result;
+    for (const ShownMessage &m : m_shown)
+        result.append(m.text);
+    return result;
+}
+
+void ScriptedMessages::clear()
+{
+    m_answers.clear();
+    m_shown.clear();
+}
+
+Messages &messages()
+{
+    static BoxMessages boxes;
+    return g_messages ? *g_messages : boxes;
+}
+
+void setMessages(Messages *messages)
+{
+    g_messages = messages;
+}
+
+} // namespace numora

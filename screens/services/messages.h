@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+
+namespace numora {
+
+// Shown in the title bar of every message box that is given no title of its own.
+inline const QString kAppTitle = QStringLiteral("Numora INET 1.6");
+
+enum class MsgButtons { Ok, OkCancel };
+enum class MsgAnswer { Ok, Cancel };
+enum class MsgIcon { None, Critical };
+
+// Modal message boxes. Escape and the close box count as Cancel, also on a box with OK alone.
+class Messages
+{
+public:
+    virtual ~Messages() = default;
+    // An empty title shows kAppTitle.
+    virtual MsgAnswer show(const QString &text, MsgButtons buttons = MsgButtons::Ok,
+                           const QString &title = {}, MsgIcon icon = MsgIcon::None) = 0;
+};
+
+// The title a box shows: its own, or the application title.
+QString boxTitle(const QString &title);
+
+// The real boxes (QMessageBox), application modal.
+class BoxMessages : public Messages
+{
+public:
+    MsgAnswer show(const QString &text, MsgButtons buttons = MsgButtons::Ok,
+                   const QString &title = {}, MsgIcon icon = MsgIcon::None) override;
+};
+
+struct ShownMessage
+{
+    QString text;
+    QString title; // as shown: the application title where none was given
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+
+    bool operator==(const ShownMessage &) const = default;
+};
+
+// Test double: records every box in order and answers from a queue (Ok once it is empty).
+//   ScriptedMessages boxes;
+//   setMessages(&boxes);
+//   boxes.queue(MsgAnswer::Cancel);
+class ScriptedMessages : public Messages
+{
+public:
+    MsgAnswer show(const QString &text, MsgButtons buttons = MsgButtons::Ok,
+                   const QString &title = {}, MsgIcon icon = MsgIcon::None) override;
+
+    void queue(MsgAnswer answer);
+    void queue(std::initializer_list<MsgAnswer> answers);
+
+    const QList<ShownMessage> &shown() const { return m_shown; }
+    QStringList texts() const;
+    void clear();
+
+private:
+    std::deque<MsgAnswer> m_answers;
+    QList<ShownMessage> m_shown;
+};
+
+// The program's message boxes; BoxMessages unless a test installed its own.
+Messages &messages();
+// nullptr restores the real boxes. The caller keeps ownership.
+void setMessages(Messages *messages);
+
+} // namespace numora

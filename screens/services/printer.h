@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QList>
+#include <QPrinterInfo>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QPrinter;
+
+namespace numora {
+
+struct PrintResult
+{
+    bool ok = true;
+    QString error; // why nothing (or not everything) was printed, for the user
+};
+
+// A print document: lines of text from the top of the page, sent by endDoc().
+class Printer
+{
+public:
+    virtual ~Printer() = default;
+    // "" prints an empty line.
+    virtual void printLine(const QString &text) = 0;
+    // Sends the page and starts a new document. A document without lines prints nothing.
+    virtual PrintResult endDoc() = 0;
+};
+
+// The default printer of the desktop's print system (CUPS), looked up when the page is sent.
+class SystemPrinter : public Printer
+{
+public:
+    using Lookup = std::function<QPrinterInfo()>;
+
+    SystemPrinter();
+    // `lookup` stands in for QPrinterInfo::defaultPrinter().
+    explicit SystemPrinter(Lookup lookup);
+
+    void printLine(const QString &text) override;
+    PrintResult endDoc() override;
+
+private:
+    Lookup m_lookup;
+    QStringList m_lines;
+};
+
+// Writes the page to a PDF file with the same drawing as the real printer.
+class PdfPrinter : public Printer
+{
+public:
+    explicit PdfPrinter(const QString &path);
+
+    void printLine(const QString &text) override;
+    PrintResult endDoc() override;
+
+private:
+    QString m_path;
+    QStringList m_lines;
+};
+
+// Test double: keeps the lines of the open document and every page sent.
+class RecordingPrinter : public Printer
+{
+public:
+    void printLine(const QString &text) override;
+    PrintResult endDoc() override;
+
+    // From now on endDoc() fails with `error` and records no page; an empty text prints again.
+    void setFailure(const QString &error);
+
+    const QStringList &lines() const { return m_lines; }
+    const QList<QStringList> &pages() const { return m_pages; }
+    int endDocCalls() const { return m_endDocCalls; }
+
+private:
+    QStringList m_lines;
+    QList<QStringList> m_pages;
+    QString m_failure;
+    int m_endDocCalls = 0;
+};
+
+// Draws `lines` on `printer`, a new page whenever the printable area is full.
+PrintResult printLines(QPrinter &printer, const QStringList &lines);
+
+Printer &printer();
+// nullptr restores SystemPrinter. The caller keeps ownership.
+void setPrinter(Printer *printer);
+
+} // namespace numora

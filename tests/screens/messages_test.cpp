@@ -1,0 +1,149 @@
+#include "screens/services/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace numora {
+namespace {
+
+TEST(ScriptedMessages, RecordsEveryBoxInOrderAndAnswersFromTheQueue)
+{
+    ScriptedMessages boxes;
+    setMessages(&boxes);
+    boxes.queue(MsgAnswer::Cancel);
+
+    EXPECT_EQ(messages().show("Is the printer on?", MsgButtons::OkCancel, "Print"),
+              MsgAnswer::Cancel);
+    EXPECT_EQ(messages().show("Already Custom"), MsgAnswer::Ok); // queue empty: Ok
+    EXPECT_EQ(messages().show("Bad", MsgButtons::Ok, {}, MsgIcon::Critical), MsgAnswer::Ok);
+
+    const QList<ShownMessage> expected{
+        {"Is the printer on?", "Print", MsgButtons::OkCancel, MsgIcon::None},
+        {"Already Custom", "Numora INET 1.6", MsgButtons::Ok, MsgIcon::None},
+        {"Bad", "Numora INET 1.6", MsgButtons::Ok, MsgIcon::Critical},
+    };
+    EXPECT_EQ(boxes.shown(), expected);
+    EXPECT_EQ(boxes.texts(), QStringList({"Is the printer on?", "Already Custom", "Bad"}));
+
+    setMessages(nullptr);
+    EXPECT_NE(dynamic_cast<BoxMessages *>(&messages()), nullptr);
+}
+
+enum class Act { Escape, Enter, ClickOk, ClickCancel, CloseBox };
+
+struct BoxCase
+{
+    const char *name;
+    MsgButtons buttons;
+    Act act;
+    MsgAnswer expected;
+};
+
+void PrintTo(const BoxCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class RealBox : public ::testing::TestWithParam<BoxCase>
+{
+};
+
+QMessageBox *openBox()
+{
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+        return box;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
+QAbstractButton *buttonWithText(QMessageBox *box, const QString &text)
+{
+    for (QAbstractButton *b : box->buttons()) {
+        if (b->text().remove('&') == text)
+            return b;
+    }
+    return nullptr;
+}
+
+// Drives the real box from inside its own modal loop.
+TEST_P(RealBox, AnswerFollowsTheButtonEscapeAndCloseBoxAreCancel)
+{
+    const BoxCase c = GetParam();
+    QObject context;
+    QString title;
+    QStringList buttonTexts;
+    bool found = false;
+    QTimer::singleShot(0, &context, [&] {
+        QMessageBox *box = openBox();
+        if (!box)
+            return;
+        found = true;
+        title = box->windowTitle();
+        for (QAbstractButton *b : box->buttons())
+            buttonTexts.append(b->text().remove('&'));
+        switch (c.act) {
+        case Act::Escape: QTest::keyClick(box, Qt::Key_Escape); break;
+        case Act::Enter: QTest::keyClick(box, Qt::Key_Return); break;
+        case Act::ClickOk: buttonWithText(box, "OK")->click(); break;
+        case Act::ClickCancel: buttonWithText(box, "Cancel")->click(); break;
+        case Act::CloseBox: box->close(); break;
+        }
+    });
+    // A safety net so that a box nobody answers cannot hang the run.
+    QTimer::singleShot(3000, &context, [] {
+        if (QWidget *box = openBox())
+            box->hide();
+    });
+
+    BoxMessages boxes;
+    const MsgAnswer answer = boxes.show("Is the printer on?", c.buttons);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(answer, c.expected);
+    EXPECT_EQ(title, "Numora INET 1.6");
+    EXPECT_EQ(buttonTexts.size(), c.buttons == MsgButtons::OkCancel ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, RealBox,
+    ::testing::Values(BoxCase{"OkCancel_Escape", MsgButtons::OkCancel, Act::Escape, MsgAnswer::Cancel},
+                      BoxCase{"OkCancel_Enter", MsgButtons::OkCancel, Act::Enter, MsgAnswer::Ok},
+                      BoxCase{"OkCancel_ClickCancel", MsgButtons::OkCancel, Act::ClickCancel, MsgAnswer::Cancel},
+                      BoxCase{"OkCancel_CloseBox", MsgButtons::OkCancel, Act::CloseBox, MsgAnswer::Cancel},
+                      BoxCase{"Ok_Escape", MsgButtons::Ok, Act::Escape, MsgAnswer::Cancel},
+                      BoxCase{"Ok_ClickOk", MsgButtons::Ok, Act::ClickOk, MsgAnswer::Ok},
+                      BoxCase{"Ok_CloseBox", MsgButtons::Ok, Act::CloseBox, MsgAnswer::Cancel}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(RealBoxLook, OwnTitleAndCriticalIcon)
+{
+    QObject context;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, &context, [&] {
+        if (QMessageBox *box = openBox()) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    BoxMessages().show("The Printer was not ready, Close Numora", MsgButtons::OkCancel,
+                       "Printer not ready", MsgIcon::Critical);
+    EXPECT_EQ(title, "Printer not ready");
+    EXPECT_EQ(text, "The Printer was not ready, Close Numora");
+    EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+} // namespace
+} // namespace numora

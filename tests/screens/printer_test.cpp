@@ -1,0 +1,109 @@
+#include "screens/services/printer.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace numora {
+namespace {
+
+TEST(RecordingPrinter, RecordsPagesAndFailsWhenToldTo)
+{
+    RecordingPrinter recorder;
+    setPrinter(&recorder);
+    printer().printLine("");
+    printer().printLine("NUMORA  5 SELECTIONS:");
+    EXPECT_EQ(recorder.lines(), QStringList({"", "NUMORA  5 SELECTIONS:"}));
+    EXPECT_TRUE(printer().endDoc().ok);
+    EXPECT_TRUE(recorder.lines().isEmpty());
+    EXPECT_EQ(recorder.pages(), QList<QStringList>({{"", "NUMORA  5 SELECTIONS:"}}));
+
+    recorder.setFailure("Out of paper");
+    printer().printLine(" 3  11 ");
+    const PrintResult failed = printer().endDoc();
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.error, "Out of paper");
+    EXPECT_EQ(recorder.pages().size(), 1);
+    EXPECT_EQ(recorder.endDocCalls(), 2);
+
+    setPrinter(nullptr);
+    EXPECT_NE(dynamic_cast<SystemPrinter *>(&printer()), nullptr);
+}
+
+TEST(SystemPrinter, WithoutDefaultPrinterReportsItAndPrintsNothing)
+{
+    SystemPrinter noPrinter([] { return QPrinterInfo(); });
+    noPrinter.printLine("NUMORA  5 SELECTIONS:");
+    const PrintResult result = noPrinter.endDoc();
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "No default printer is set up on this computer.");
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    if (!pdftotext.waitForFinished(10000))
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+class PdfPage : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        ASSERT_TRUE(m_dir.isValid());
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(PdfPage, PageSentThroughPrintSupportReadsBackLineByLine)
+{
+    const QString path = m_dir.filePath("page.pdf");
+    PdfPrinter pdf(path);
+    const QStringList page{"", "", "NUMORA  5 SELECTIONS:", "", "", " 3  11  19  24  38  45 ",
+                           "", " 45  3  19  7  1  49 "};
+    for (const QString &line : page)
+        pdf.printLine(line);
+    const PrintResult result = pdf.endDoc();
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+
+    QStringList read;
+    for (const QString &line : pdfText(path).split('\n')) {
+        if (!line.trimmed().isEmpty())
+            read.append(line.simplified());
+    }
+    EXPECT_EQ(read, QStringList({"NUMORA 5 SELECTIONS:", "3 11 19 24 38 45", "45 3 19 7 1 49"}));
+}
+
+TEST_F(PdfPage, LinesBeyondOnePageGoOnTheNextInsteadOfBeingLost)
+{
+    const QString path = m_dir.filePath("long.pdf");
+    PdfPrinter pdf(path);
+    for (int i = 1; i <= 120; ++i)
+        pdf.printLine(QStringLiteral("Line %1").arg(i));
+    ASSERT_TRUE(pdf.endDoc().ok);
+
+    const QString text = pdfText(path);
+    EXPECT_GE(text.count('\f'), 2); // pdftotext ends every page with a form feed
+    for (int i : {1, 60, 120})
+        EXPECT_TRUE(text.contains(QStringLiteral("Line %1\n").arg(i))) << i;
+}
+
+TEST(PdfPrinter, UnwritableFileIsReportedNotPrinted)
+{
+    PdfPrinter pdf("/nonexistent-folder/page.pdf");
+    pdf.printLine("NUMORA  5");
+    const PrintResult result = pdf.endDoc();
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.isEmpty());
+}
+
+} // namespace
+} // namespace numora
