@@ -86,17 +86,17 @@ int main(int argc, char **argv)
         }
     }
 
-    int b = 0, d = 0, slots = 0, maxLucky = 0;
+    int b = 0, d = 0, slotCount = 0, maxLucky = 0;
     if (lottery == "649") {
-        b = 49; d = 6; slots = 6; maxLucky = 6;
+        b = 49; d = 6; slotCount = 6; maxLucky = 6;
     } else if (lottery == "s7") {
-        b = 47; d = 7; slots = 7; maxLucky = 7;
+        b = 47; d = 7; slotCount = 7; maxLucky = 7;
     } else if (lottery == "custom") {
         if (!balls || !drawn || !setSize)
             return usage("a custom lottery needs --balls, --drawn and --set-size");
         if (*balls < 9 || *balls > 80 || *drawn < 1 || *drawn > 8 || *setSize < 1 || *setSize > *drawn)
             return usage("custom: balls 9 to 80, drawn 1 to 8, set size 1 to drawn");
-        b = static_cast<int>(*balls); d = static_cast<int>(*drawn); slots = 8;
+        b = static_cast<int>(*balls); d = static_cast<int>(*drawn); slotCount = 8;
         maxLucky = static_cast<int>(*setSize);
     } else {
         return usage("--lottery must be 649, s7 or custom");
@@ -121,7 +121,7 @@ int main(int argc, char **argv)
 
     const double factor = skewFactor(static_cast<int>(*skew));
     const SlotPlan plan = planSlots(b, d, factor);
-    const DrawSpec spec{b, d, slots, factor, lucky};
+    const DrawSpec spec{b, d, slotCount, factor, lucky};
     StdUniformSource source;
     SelectionTable table;
     long long made = 0, numbersDrawn = 0, luckyDrawn = 0;
@@ -134,7 +134,7 @@ int main(int argc, char **argv)
         for (int s = 1; s <= rows; ++s) {
             for (int j = 1; j <= d; ++j) {
                 ++numbersDrawn;
-                for (int k = 1; k <= slots; ++k) {
+                for (int k = 1; k <= slotCount; ++k) {
                     if (lucky[k] != 0 && lucky[k] == table.sel[s][j]) {
                         ++luckyDrawn;
                         break;
@@ -146,7 +146,7 @@ int main(int argc, char **argv)
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    const LuckyShare expected = expectedLuckyShare(b, d, slots, factor, lucky);
+    const LuckyShare expected = expectedLuckyShare(b, d, slotCount, factor, lucky);
     const double measured = static_cast<double>(luckyDrawn) / numbersDrawn;
     const double se = std::sqrt(expected.countVariance / made) / d;
     const double z = se > 0 ? (measured - expected.share) / se : 0.0;
@@ -154,11 +154,11 @@ int main(int argc, char **argv)
     std::string luckyJson;
     for (std::size_t i = 0; i < luckyNumbers.size(); ++i)
         luckyJson += (i ? "," : "") + std::to_string(luckyNumbers[i]);
-    std::printf("{\"lottery\":\"%s\",\"balls\":%d,\"drawn\":%d,\"slots\":%d,\"skew\":%lld,"
+    std::printf("{\"lottery\":\"%s\",\"balls\":%d,\"drawn\":%d,\"slotCount\":%d,\"skew\":%lld,"
                 "\"lucky\":[%s],\"E\":%d,\"W\":%d,\"tickets\":%lld,\"seed\":%lld,"
                 "\"numbers_drawn\":%lld,\"lucky_drawn\":%lld,\"measured_share\":%.9f,"
                 "\"expected_share\":%.9f,\"standard_error\":%.9f,\"z\":%.4f,\"ns_per_ticket\":%.1f}\n",
-                lottery.c_str(), b, d, slots, *skew, luckyJson.c_str(), plan.extRange, plan.slotWidth,
+                lottery.c_str(), b, d, slotCount, *skew, luckyJson.c_str(), plan.extRange, plan.slotWidth,
                 made, *seed, numbersDrawn, luckyDrawn, measured, expected.share, se, z,
                 seconds * 1e9 / made);
     return 0;

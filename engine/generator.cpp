@@ -59,14 +59,14 @@ SlotPlan planSlots(int balls, int drawn, double factor)
     return {extRange, slotWidth};
 }
 
-int slotOf(int draw, int balls, int slotWidth, int slots)
+int slotOf(int draw, int balls, int slotWidth, int slotCount)
 {
     if (draw <= balls)
         return 0;
     if (slotWidth <= 0)
-        return slots;
+        return slotCount;
     const int slot = (draw - balls - 1) / slotWidth + 1;
-    return slot < slots ? slot : slots;
+    return slot < slotCount ? slot : slotCount;
 }
 
 void drawSelections(const DrawSpec &spec, int count, SelectionTable &table, UniformSource &source)
@@ -78,7 +78,7 @@ void drawSelections(const DrawSpec &spec, int count, SelectionTable &table, Unif
     for (int v = 1; v <= extRange; ++v) {
         numberOf[v] = v <= spec.balls
             ? static_cast<std::uint8_t>(v)
-            : spec.lucky[slotOf(v, spec.balls, plan.slotWidth, spec.slots)];
+            : spec.lucky[slotOf(v, spec.balls, plan.slotWidth, spec.slotCount)];
     }
     for (int s = 1; s <= count; ++s) {
         auto &row = table.sel[s];
@@ -122,7 +122,7 @@ GenResult GenSelections(LottKind kind, const std::function<void()> &displaySetup
     if (displaySetup)
         displaySetup();
 
-    const DrawSpec spec{balls, drawn, profile(kind).slots, ls.skewFac, ls.set};
+    const DrawSpec spec{balls, drawn, profile(kind).slotCount, ls.skewFac, ls.set};
     drawSelections(spec, std::min<int>(table.nmsel, kMaxSelections), table, source);
     st.lucky[index(LottKind::Lott649)].numDup = 0;
     setGeneratedFlag(kind, 1);

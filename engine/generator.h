@@ -58,7 +58,7 @@ struct SlotPlan
 SlotPlan planSlots(int balls, int drawn, double factor);
 
 // The slot (1..N) a draw above B falls in; 0 for a draw of B or less.
-int slotOf(int draw, int balls, int slotWidth, int slots);
+int slotOf(int draw, int balls, int slotWidth, int slotCount);
 
 // The widest draw range: 80 balls at a skew of 90 percent.
 inline constexpr int kMaxExtRange = 800;
@@ -68,7 +68,7 @@ struct DrawSpec
 {
     int balls;
     int drawn;
-    int slots;
+    int slotCount;
     double factor;
     std::array<std::uint8_t, kMaxSlots + 1> lucky;
 };

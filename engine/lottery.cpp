@@ -62,7 +62,7 @@ AddResult AddLuckyNum(LottKind kind)
         return AddResult::Duplicate;
     if (s.entState != 0)
         return AddResult::Refused;
-    const int limit = std::min(completionTarget(kind), profile(kind).slots);
+    const int limit = std::min(completionTarget(kind), profile(kind).slotCount);
     if (s.count >= limit)
         return AddResult::Refused;
     ++s.count;

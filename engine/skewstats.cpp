@@ -8,16 +8,16 @@
 
 namespace numora::engine {
 
-LuckyShare expectedLuckyShare(int balls, int drawn, int slots, double factor,
+LuckyShare expectedLuckyShare(int balls, int drawn, int slotCount, double factor,
                               const std::array<std::uint8_t, kMaxSlots + 1> &lucky)
 {
     const SlotPlan plan = planSlots(balls, drawn, factor);
 
     // The distinct lucky numbers and how many values of 1..E give each: the number itself
-    // plus every value of the slots that hold it.
+    // plus every value of the slotCount that hold it.
     std::vector<int> numbers;
     std::vector<double> weight;
-    for (int k = 1; k <= slots; ++k) {
+    for (int k = 1; k <= slotCount; ++k) {
         const int n = lucky[k];
         if (n == 0)
             continue;
@@ -29,7 +29,7 @@ LuckyShare expectedLuckyShare(int balls, int drawn, int slots, double factor,
         }
         int slotValues = 0;
         for (int v = balls + 1; v <= plan.extRange; ++v) {
-            if (slotOf(v, balls, plan.slotWidth, slots) == k)
+            if (slotOf(v, balls, plan.slotWidth, slotCount) == k)
                 ++slotValues;
         }
         weight[it - numbers.begin()] += slotValues;

@@ -10,7 +10,7 @@ using namespace numora::engine;
 TEST(SlotPlan, RangeWidthAndSlotsByLotteryAndSkew)
 {
     // skew, B, D, N, E, W, then the slot of each value B+1..E given as (first value, slot) runs.
-    const struct { int skew, balls, drawn, slots, ext, width; std::vector<std::pair<int, int>> firsts; } cases[] = {
+    const struct { int skew, balls, drawn, slotCount, ext, width; std::vector<std::pair<int, int>> firsts; } cases[] = {
         {0, 49, 6, 6, 49, 0, {}},
         {10, 49, 6, 6, 54, 0, {{50, 6}}},
         {20, 49, 6, 6, 61, 2, {{50, 1}, {52, 2}, {54, 3}, {56, 4}, {58, 5}, {60, 6}}},
@@ -34,9 +34,9 @@ TEST(SlotPlan, RangeWidthAndSlotsByLotteryAndSkew)
                 if (v >= first)
                     expected = slot;
             }
-            EXPECT_EQ(slotOf(v, c.balls, plan.slotWidth, c.slots), expected) << c.skew << " value " << v;
+            EXPECT_EQ(slotOf(v, c.balls, plan.slotWidth, c.slotCount), expected) << c.skew << " value " << v;
         }
-        EXPECT_EQ(slotOf(c.balls, c.balls, plan.slotWidth, c.slots), 0);
+        EXPECT_EQ(slotOf(c.balls, c.balls, plan.slotWidth, c.slotCount), 0);
     }
 }
 
