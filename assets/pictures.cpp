@@ -1,0 +1,120 @@
+#include "assets/pictures.h"
+
+#include <QGuiApplication>
+#include <QPixmapCache>
+
+#include <array>
+
+namespace numora {
+namespace {
+
+struct PictureInfo
+{
+    const char *name;
+    int width;
+    int height;
+};
+
+constexpr std::array kPictures{
+    PictureInfo{"main", 328, 317},
+    PictureInfo{"entry649", 385, 358},
+    PictureInfo{"entryS7", 384, 358},
+    PictureInfo{"entryCst", 368, 372},
+    PictureInfo{"selections-blue", 265, 249},
+    PictureInfo{"selections-lilac", 265, 249},
+    PictureInfo{"display-blue", 157, 394},
+    PictureInfo{"display-offwhite", 213, 427},
+    PictureInfo{"arrow-up", 32, 32},
+    PictureInfo{"arrow-down", 32, 32},
+    PictureInfo{"settings", 64, 64},
+    PictureInfo{"film", 41, 41},
+    PictureInfo{"title", 318, 209},
+    PictureInfo{"flag-fra", 41, 41},
+    PictureInfo{"flag-us", 41, 41},
+    PictureInfo{"flag-can", 41, 41},
+    PictureInfo{"flag-ita", 41, 41},
+    PictureInfo{"flag-spa", 41, 41},
+    PictureInfo{"flag-uk", 41, 41},
+    PictureInfo{"flag-ger", 41, 41},
+};
+
+constexpr std::array kIcons{"icon-numora", "icon-649", "icon-s7", "icon-cst", "icon-settings"};
+constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 256};
+
+const PictureInfo *findPicture(const QString &name)
+{
+    for (const auto &info : kPictures) {
+        if (name == QLatin1String(info.name))
+            return &info;
+    }
+    return nullptr;
+}
+
+// Each file has one fixed ratio, so the cached pixmap is handed out without a copy.
+QPixmap loadCached(const QString &path, qreal ratio)
+{
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap) && pixmap.load(path)) {
+        pixmap.setDevicePixelRatio(ratio);
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap picture(const QString &name)
+{
+    return picture(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
+QPixmap picture(const QString &name, qreal devicePixelRatio)
+{
+    if (!findPicture(name))
+        return {};
+    if (devicePixelRatio > 1.0) {
+        QPixmap sharp = loadCached(QStringLiteral(":/images/%1@2x.png").arg(name), 2.0);
+        if (!sharp.isNull())
+            return sharp;
+    }
+    return loadCached(QStringLiteral(":/images/%1.png").arg(name), 1.0);
+}
+
+QSize pictureSize(const QString &name)
+{
+    const PictureInfo *info = findPicture(name);
+    return info ? QSize(info->width, info->height) : QSize();
+}
+
+QStringList pictureNames()
+{
+    QStringList names;
+    for (const auto &info : kPictures)
+        names << QLatin1String(info.name);
+    return names;
+}
+
+QIcon icon(const QString &name)
+{
+    if (!iconNames().contains(name))
+        return {};
+    QIcon result;
+    for (int size : kIconSizes)
+        result.addFile(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size), QSize(size, size));
+    return result;
+}
+
+QStringList iconNames()
+{
+    QStringList names;
+    for (const char *name : kIcons)
+        names << QLatin1String(name);
+    return names;
+}
+
+QList<int> iconSizes()
+{
+    return {kIconSizes.begin(), kIconSizes.end()};
+}
+
+} // namespace numora
