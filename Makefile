@@ -27,3 +27,7 @@ bench: build
 
 clean:
 	@rm -rf $(BUILD_DIR)
+
+.PHONY: package
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
