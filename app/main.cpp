@@ -1,3 +1,4 @@
+#include "help/infowindows.h"
 #include "screens/names.h"
 #include "screens/screens.h"
 #include "screens/services/forms.h"
@@ -8,7 +9,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numora"));
-    numora::registerScreens(numora::forms());
-    numora::forms().show(numora::names::MainWindow);
+    numora::Forms &forms = numora::forms();
+    numora::registerScreens(forms);
+    numora::registerInfoWindows(forms);
+    forms.show(numora::names::Splash);
     return app.exec();
 }

@@ -1,0 +1,188 @@
+#include "help/platform.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <algorithm>
+
+namespace numora {
+
+namespace {
+
+KeyStore *g_keyStore = nullptr;
+Shell *g_shell = nullptr;
+
+// Closes the store's key when GetKeyValue returns, whichever way it does.
+class KeyCloser
+{
+public:
+    explicit KeyCloser(KeyStore &store) : m_store(store) {}
+    ~KeyCloser() { m_store.close(); }
+    KeyCloser(const KeyCloser &) = delete;
+    KeyCloser &operator=(const KeyCloser &) = delete;
+
+private:
+    KeyStore &m_store;
+};
+
+KeyStore &systemKeyStore()
+{
+#ifdef _WIN32
+    static RegistryKeyStore store;
+#else
+    static SysInfoKeyStore store;
+#endif
+    return store;
+}
+
+} // namespace
+
+KeyStore &keyStore()
+{
+    return g_keyStore ? *g_keyStore : systemKeyStore();
+}
+
+void setKeyStore(KeyStore *store)
+{
+    g_keyStore = store;
+}
+
+bool GetKeyValue(KeyRootHandle KeyRoot, const QString &KeyName, const QString &SubKeyRef,
+                 QString &KeyVal)
+{
+    KeyStore &store = keyStore();
+    KeyCloser closer(store);
+
+    if (!store.open(KeyRoot, KeyName)) {
+        KeyVal.clear();
+        return false;
+    }
+    const KeyValueRead read = store.query(SubKeyRef);
+    // A value larger than the buffer cannot be read into it.
+    if (!read.ok || read.size > std::uint32_t(kKeyValueBufferSize)) {
+        KeyVal.clear();
+        return false;
+    }
+
+    QByteArray buffer(kKeyValueBufferSize, '\0');
+    std::copy_n(read.bytes.constData(), std::min<qsizetype>(read.bytes.size(), kKeyValueBufferSize),
+                buffer.data());
+    const int n = int(read.size);
+    // A string stored with its terminating NUL and one stored without it give the same text.
+    const QByteArray value = buffer.left(n > 0 && buffer.at(n - 1) == '\0' ? n - 1 : n);
+
+    if (read.type == kRegSz) {
+        KeyVal = QString::fromLocal8Bit(value);
+    } else if (read.type == kRegDword) {
+        QString hex = QStringLiteral("&h");
+        for (qsizetype i = value.size() - 1; i >= 0; --i)
+            hex += QString::number(static_cast<unsigned char>(value.at(i)), 16).toUpper();
+        KeyVal = hex;
+    }
+    return true;
+}
+
+QString MemoryKeyStore::keyId(KeyRootHandle root, const QString &keyPath)
+{
+    return QString::number(root, 16) + QLatin1Char(':') + keyPath.toLower();
+}
+
+void MemoryKeyStore::addKey(KeyRootHandle root, const QString &keyPath)
+{
+    m_keys[keyId(root, keyPath)];
+}
+
+void MemoryKeyStore::setValue(KeyRootHandle root, const QString &keyPath, const QString &valueName,
+                              const KeyValueRead &value)
+{
+    m_keys[keyId(root, keyPath)][valueName.toLower()] = value;
+}
+
+void MemoryKeyStore::setString(KeyRootHandle root, const QString &keyPath,
+                               const QString &valueName, const QString &text, bool withNul)
+{
+    QByteArray bytes = text.toLocal8Bit();
+    if (withNul)
+        bytes.append('\0');
+    setValue(root, keyPath, valueName, {true, kRegSz, bytes, std::uint32_t(bytes.size())});
+}
+
+void MemoryKeyStore::setNumber(KeyRootHandle root, const QString &keyPath,
+                               const QString &valueName, std::uint32_t number)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes.append(char((number >> (8 * i)) & 0xFF));
+    setValue(root, keyPath, valueName, {true, kRegDword, bytes, 4});
+}
+
+bool MemoryKeyStore::open(KeyRootHandle root, const QString &keyPath)
+{
+    ++m_opens;
+    const QString id = keyId(root, keyPath);
+    if (!m_keys.contains(id))
+        return false;
+    m_open = id;
+    return true;
+}
+
+KeyValueRead MemoryKeyStore::query(const QString &valueName)
+{
+    if (m_open.isEmpty())
+        return {};
+    return m_keys.value(m_open).value(valueName.toLower());
+}
+
+void MemoryKeyStore::close()
+{
+    ++m_closes;
+    m_open.clear();
+}
+
+Shell &shell()
+{
+    static SystemShell system;
+    return g_shell ? *g_shell : system;
+}
+
+void setShell(Shell *shell)
+{
+    g_shell = shell;
+}
+
+bool SystemShell::startProgram(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    return QProcess::startDetached(path, {});
+}
+
+bool SystemShell::openAddress(const QUrl &address)
+{
+    return QDesktopServices::openUrl(address);
+}
+
+bool SystemShell::fileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+bool RecordingShell::startProgram(const QString &path)
+{
+    m_started.append(path);
+    return !m_startFails && !path.isEmpty();
+}
+
+bool RecordingShell::openAddress(const QUrl &address)
+{
+    m_opened.append(address);
+    return true;
+}
+
+bool RecordingShell::fileExists(const QString &path)
+{
+    return m_files.contains(path);
+}
+
+} // namespace numora

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The real program under a real X server, driven as a user would: the splash (a key), the main
+# window, a 6/49 pick by clicking numbered buttons, Next, Show, Print answered through the real
+# message boxes, with a private CUPS scheduler whose default queue writes the page to a file.
+# Checks the printed page's text and that the program ended. Exit 77 = skipped, with the reason.
+set -u
+program=$(readlink -f "$1")
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; dump; exit 1; }
+
+for tool in Xvfb openbox xdotool cupsd lpadmin pdftotext import; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+[ "$(id -u)" = 0 ] || skip "the private print scheduler needs root to drop to the lp user"
+id lp >/dev/null 2>&1 || skip "there is no lp user for the print scheduler"
+
+work=$(mktemp -d /tmp/numora-e2e.XXXXXX)
+chmod 755 "$work"
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+dump() {
+  echo "--- program output"; cat "$work/numora.log" 2>/dev/null
+  echo "--- windows"; for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do echo "$w $(xdotool getwindowname "$w")"; done
+  import -window root "$work/../numora-e2e-failure.png" 2>/dev/null && echo "--- screenshot: /tmp/numora-e2e-failure.png"
+}
+
+# A private print scheduler: its own socket, folders and a queue that writes each job to a file.
+mkdir -p "$work/cups"/{conf/ppd,spool,cache,state,tmp,log,out,bin/backend}
+for d in filter daemon cgi-bin driver monitor notifier; do
+  [ -e "/usr/lib/cups/$d" ] && ln -s "/usr/lib/cups/$d" "$work/cups/bin/$d"
+done
+cat > "$work/cups/bin/backend/pagefile" <<'SH'
+#!/bin/sh
+if [ $# -eq 0 ]; then echo 'file pagefile "Unknown" "Page to file"'; exit 0; fi
+out=${DEVICE_URI#pagefile:}
+if [ $# -ge 6 ]; then cat "$6" > "$out.part"; else cat > "$out.part"; fi
+mv "$out.part" "$out"
+SH
+chmod 755 "$work/cups/bin/backend/pagefile"
+chown lp "$work/cups/out" "$work/cups/spool" "$work/cups/tmp"
+cat > "$work/cups/conf/cupsd.conf" <<CONF
+Listen $work/cups/cups.sock
+LogLevel warn
+WebInterface No
+Browsing No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+CONF
+cat > "$work/cups/conf/cups-files.conf" <<CONF
+ServerRoot $work/cups/conf
+ServerBin $work/cups/bin
+RequestRoot $work/cups/spool
+CacheDir $work/cups/cache
+StateDir $work/cups/state
+TempDir $work/cups/tmp
+ErrorLog $work/cups/log/error_log
+AccessLog $work/cups/log/access_log
+PageLog $work/cups/log/page_log
+User lp
+Group lp
+Sandboxing Relaxed
+CONF
+cupsd -f -c "$work/cups/conf/cupsd.conf" -s "$work/cups/conf/cups-files.conf" > "$work/cupsd.log" 2>&1 &
+pids+=($!)
+export CUPS_SERVER=$work/cups/cups.sock
+for _ in $(seq 50); do [ -S "$CUPS_SERVER" ] && break; sleep 0.1; done
+[ -S "$CUPS_SERVER" ] || skip "the print scheduler did not start: $(tail -2 "$work/cupsd.log")"
+lpadmin -p NumoraE2E -E -v "pagefile:$work/cups/out/page.pdf" 2>/dev/null \
+  && lpadmin -d NumoraE2E || skip "could not set up the print queue"
+
+# The X server and a small window manager.
+display=:$((60 + $$ % 30))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || skip "Xvfb did not start"
+openbox > /dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+window() { # waits for a visible window whose title matches, prints its id
+  for _ in $(seq 100); do
+    local id
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+click() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; sleep 0.3; }
+# Centre of a control designed at left, top, width, height twips.
+at() { echo $(( ($1 + $3 / 2) / 15 )) $(( ($2 + $4 / 2) / 15 )); }
+
+QT_QPA_PLATFORM=xcb "$program" > "$work/numora.log" 2>&1 &
+app=$!
+pids+=($app)
+
+# The splash hands over at the first key press (or by itself after four seconds).
+if splash=$(window '^$' ); then xdotool key --window "$splash" space 2>/dev/null; fi
+main=$(window '^Corvane Numora 1.6$') || fail "the main window did not show"
+click "$main" $(at 0 0 975 375)
+entry=$(window '^Numora- Enter  6 lucky numbers$') || fail "the 6/49 entry screen did not open"
+numbers=(5 12 33 7 41 2)
+for n in "${numbers[@]}"; do
+  click "$entry" $(at $((240 + (n - 1) % 9 * 600)) $((600 + (n - 1) / 9 * 600)) 495 375)
+done
+done_box=$(window '^Entry of Draws done$') || fail "no 'Entry of Draws done' after six numbers"
+xdotool windowactivate --sync "$done_box" key Return
+sleep 0.5
+click "$entry" $(at 4440 4800 1095 375)
+select=$(window '^Number of 649 selections and Print$') || fail "Next did not open the selection screen"
+click "$select" $(at 240 2760 1095 495)
+window '^Numora$' > /dev/null || fail "Show did not open the display window"
+click "$select" $(at 1440 2760 1095 495)
+ask=$(window '^Print$') || fail "Print did not ask 'Is the printer on?'"
+xdotool windowactivate --sync "$ask" key Return
+
+for _ in $(seq 150); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the program did not end after printing"
+wait "$app"; status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status"
+
+for _ in $(seq 100); do [ -s "$work/cups/out/page.pdf" ] && break; sleep 0.1; done
+[ -s "$work/cups/out/page.pdf" ] || fail "no page reached the printer"
+text=$(pdftotext -layout "$work/cups/out/page.pdf" - 2>/dev/null) || fail "the page is not a readable PDF"
+grep -qE 'NUMORA +5 SELECTIONS:' <<<"$text" || fail "the page has no header: $text"
+lines=$(grep -cE '^ *[0-9]+( +[0-9]+){5} *$' <<<"$text")
+[ "$lines" = 5 ] || fail "the page holds $lines selection lines, not 5: $text"
+echo "printed page:"; echo "$text"
+echo "1 passed, 0 failed"
