@@ -83,39 +83,14 @@ openbox > /dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
 
-window() { # waits for a visible window whose title matches, prints its id
-  for _ in $(seq 100); do
-    local id
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-click() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; sleep 0.3; }
-# Centre of a control designed at left, top, width, height twips.
-at() { echo $(( ($1 + $3 / 2) / 15 )) $(( ($2 + $4 / 2) / 15 )); }
+source "$(dirname "$0")/x11-driver.sh"
 
 QT_QPA_PLATFORM=xcb "$program" > "$work/numora.log" 2>&1 &
 app=$!
 pids+=($app)
 
-# The splash hands over at the first key press (or by itself after four seconds).
-if splash=$(window '^$' ); then xdotool key --window "$splash" space 2>/dev/null; fi
-main=$(window '^Corvane Numora 1.6$') || fail "the main window did not show"
-click "$main" $(at 0 0 975 375)
-entry=$(window '^Numora- Enter  6 lucky numbers$') || fail "the 6/49 entry screen did not open"
-numbers=(5 12 33 7 41 2)
-for n in "${numbers[@]}"; do
-  click "$entry" $(at $((240 + (n - 1) % 9 * 600)) $((600 + (n - 1) / 9 * 600)) 495 375)
-done
-done_box=$(window '^Entry of Draws done$') || fail "no 'Entry of Draws done' after six numbers"
-xdotool windowactivate --sync "$done_box" key Return
-sleep 0.5
-click "$entry" $(at 4440 4800 1095 375)
-select=$(window '^Number of 649 selections and Print$') || fail "Next did not open the selection screen"
-click "$select" $(at 240 2760 1095 495)
-window '^Numora$' > /dev/null || fail "Show did not open the display window"
+problem=$(pick649) || fail "$problem"
+select=$(window '^Number of 649 selections and Print$')
 click "$select" $(at 1440 2760 1095 495)
 ask=$(window '^Print$') || fail "Print did not ask 'Is the printer on?'"
 xdotool windowactivate --sync "$ask" key Return

@@ -1,0 +1,38 @@
+# Drives the real program on an X display with xdotool, as a user would. Sourced by the
+# end-to-end test and the start-up benchmark; expects DISPLAY to be set.
+
+window() { # waits for a visible window whose title matches, prints its id
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1)
+    # Give the window manager a moment to place it before anything is clicked in it.
+    [ -n "$id" ] && { sleep 0.5; echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+click() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; sleep 0.3; }
+
+# The centre of a control designed at left, top, width, height twips.
+at() { echo $(( ($1 + $3 / 2) / 15 )) $(( ($2 + $4 / 2) / 15 )); }
+
+# Splash, main window, six numbered buttons of the 6/49 entry screen, the "Entry of Draws done"
+# box, Next and Show. Leaves the selection screen's id in $select; says what went wrong.
+pick649() {
+  local splash main entry done_box n
+  if splash=$(window '^$'); then xdotool key --window "$splash" space 2>/dev/null; fi
+  main=$(window '^Corvane Numora 1.6$') || { echo "the main window did not show"; return 1; }
+  click "$main" $(at 0 0 975 375)
+  entry=$(window '^Numora- Enter  6 lucky numbers$') || { echo "the 6/49 entry screen did not open"; return 1; }
+  for n in 5 12 33 7 41 2; do
+    click "$entry" $(at $((240 + (n - 1) % 9 * 600)) $((600 + (n - 1) / 9 * 600)) 495 375)
+  done
+  done_box=$(window '^Entry of Draws done$') || { echo "no 'Entry of Draws done' after six numbers"; return 1; }
+  xdotool windowactivate --sync "$done_box" key Return
+  sleep 0.5
+  click "$entry" $(at 4440 4800 1095 375)
+  select=$(window '^Number of 649 selections and Print$') || { echo "Next did not open the selection screen"; return 1; }
+  click "$select" $(at 240 2760 1095 495)
+  window '^Numora$' > /dev/null || { echo "Show did not open the display window"; return 1; }
+}
