@@ -6,18 +6,22 @@
 // Controls the windows need beyond Qt's own.
 namespace numora {
 
-// A label or picture that reacts to a click.
+// A label or picture that reacts to a click. It takes the focus by Tab, and Space or Enter
+// click it, so its action is reachable from the keyboard too.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget *parent = nullptr);
+    explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // An option button that becomes selected when it receives the focus, running its click,
