@@ -1,3 +1,4 @@
+#include "help/helpwindows.h"
 #include "help/infowindows.h"
 #include "screens/names.h"
 #include "screens/screens.h"
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Numora"));
     numora::Forms &forms = numora::forms();
     numora::registerScreens(forms);
+    numora::registerHelpWindows(forms);
     numora::registerInfoWindows(forms);
     forms.show(numora::names::Splash);
     return app.exec();

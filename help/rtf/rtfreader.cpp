@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -32,7 +33,10 @@ namespace {
 constexpr double twipsPerPixel = 15.0;
 constexpr int maxPictureSide = 4000;                      // pixels shown, each way
 constexpr qint64 maxImageBytes = 256LL * 1024 * 1024;     // all pictures of one document
-constexpr qint64 maxNaturalPixels = 100LL * 1000 * 1000;  // larger pictures are not decoded
+constexpr qint64 maxFrameBytes = 16LL * 1024 * 1024;      // outlines of pictures not shown
+constexpr qint64 minImageCost = 1024;                     // counted for each picture, however small
+constexpr qint64 maxNaturalPixels = 32LL * 1024 * 1024;    // larger pictures are not decoded
+constexpr qsizetype maxFormats = 100'000;
 constexpr int maxFieldInstruction = 4096;
 constexpr int maxTabStops = 64;
 constexpr int maxFonts = 32768;
@@ -93,7 +97,7 @@ struct FontEntry {
     int charset = -1;
     int codePage = 0;
     QFont::StyleHint hint = QFont::AnyStyle;
-    QByteArray name;
+    QByteArray name = {};
 };
 
 enum class PictKind : quint8 { None, Png, Jpeg, Metafile, Bitmap };
@@ -109,12 +113,12 @@ struct Picture {
     int scalex = 100;
     int scaley = 100;
     int nibble = -1;
-    QByteArray data;
+    QByteArray data = {};
 };
 
 struct Field {
     qsizetype depth = 0;
-    QString instruction;
+    QString instruction = {};
     int link = -2;  // -2: not looked at yet, -1: no link
 };
 
@@ -202,6 +206,12 @@ const std::unordered_map<std::string_view, Keyword> &keywords()
     return map;
 }
 
+size_t hashOf(const CharProps &c)
+{
+    return qHashMulti(0, c.font, c.halfPoints, c.color, c.background, c.link, c.vertical, c.bold, c.italic,
+                      c.underline, c.strike, c.hidden, c.caps, c.smallCaps);
+}
+
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -256,6 +266,7 @@ private:
     void put(const QString &text);
     void beginContent();
     void flushRun();
+    bool countFormat(size_t key);
     void paragraph();
     void cell();
     void setLastBlockFormat();
@@ -268,6 +279,7 @@ private:
     QTextCharFormat charFormat(const CharProps &chr) const;
     QTextBlockFormat blockFormat(const ParaProps &para) const;
     QString addImage(const QImage &image);
+    QString frame(QSize size);
     QImage frameImage(QSize size);
     void damage(ReadError code, qsizetype position, const QString &reason);
 
@@ -282,6 +294,7 @@ private:
     int m_skip = 0;
     bool m_star = false;
     bool m_done = false;
+    qsizetype m_contentAfterClose = -1;  // where text goes on after a brace that closed the document
 
     int m_docCodePage = ansiCodePage;
     int m_defaultFont = 0;
@@ -305,10 +318,13 @@ private:
     bool m_pendingCell = false;
     bool m_rowEnded = false;
     int m_blocks = 0;
+    QSet<size_t> m_formatKeys;
 
     int m_imageCount = 0;
     qint64 m_imageBytes = 0;
+    qint64 m_frameBytes = 0;
     QHash<quint64, QString> m_frames;
+    QString m_spareFrame;
 };
 
 ReadResult Reader::run(qsizetype start)
@@ -466,6 +482,8 @@ void Reader::closeGroup()
     }
     // The document's own group closes. Blank space and stray closing braces may follow it;
     // anything else means a brace closed the document too early, and reading goes on.
+    if (at < m_contentAfterClose)
+        return;
     qsizetype next = m_pos;
     qsizetype stray = -1;
     for (; next < m_data.size(); ++next) {
@@ -477,6 +495,7 @@ void Reader::closeGroup()
     }
     if (next < m_data.size()) {
         damage(ReadError::Unbalanced, at, QStringLiteral("A closing brace at byte %1 has no opening brace.").arg(at));
+        m_contentAfterClose = next;
         return;
     }
     if (stray >= 0)
@@ -758,8 +777,8 @@ void Reader::controlWord(const Word &word, qsizetype start)
     }
 }
 
-// A destination word: where the text of its group goes from now on. Outside body text, any
-// destination but the known structures of the font table is left out.
+// A destination word: where the text of its group goes from now on. Outside body text, a
+// destination is left out with its group.
 void Reader::destination(Kw kw, qsizetype start)
 {
     GroupState &s = state();
@@ -776,7 +795,7 @@ void Reader::destination(Kw kw, qsizetype start)
     if (kw == Kw::Transparent && dest == Dest::Text)
         return;
     if (dest == Dest::FieldInst && kw == Kw::Field) {
-        m_fields.push_back(Field{qsizetype(m_stack.size())});
+        m_fields.push_back(Field{.depth = qsizetype(m_stack.size())});
         return;
     }
     if (dest != Dest::Text) {
@@ -806,7 +825,7 @@ void Reader::destination(Kw kw, qsizetype start)
             s.chr.link = link;
         break;
     case Kw::Field:
-        m_fields.push_back(Field{qsizetype(m_stack.size())});
+        m_fields.push_back(Field{.depth = qsizetype(m_stack.size())});
         break;
     case Kw::Upr:
         s.dest = Dest::UprAnsi;
@@ -998,8 +1017,22 @@ void Reader::flushRun()
 {
     if (m_run.isEmpty())
         return;
+    countFormat(hashOf(m_runProps));
     m_cursor.insertText(m_run, charFormat(m_runProps));
     m_run.clear();
+}
+
+// Each new format costs the text engine memory of its own; a document that keeps making new
+// ones is cut off.
+bool Reader::countFormat(size_t key)
+{
+    m_formatKeys.insert(key);
+    if (m_formatKeys.size() <= maxFormats)
+        return true;
+    damage(ReadError::TooLong, m_pos,
+           QStringLiteral("The document uses more than %1 different text formats; the rest is left out.").arg(maxFormats));
+    m_done = true;
+    return false;
 }
 
 void Reader::paragraph()
@@ -1221,13 +1254,25 @@ QString Reader::addImage(const QImage &image)
 
 // A light grey outline of the given size, for pictures that cannot be shown. One picture per
 // size; once the pictures of the document use up their memory, one small outline serves all.
+QString Reader::frame(QSize size)
+{
+    const quint64 key = (quint64(quint32(size.width())) << 32) | quint32(size.height());
+    if (const auto it = m_frames.constFind(key); it != m_frames.constEnd())
+        return *it;
+    const qint64 bytes = std::max<qint64>(minImageCost, qint64(size.width() + 31) / 32 * 4 * size.height());
+    if (m_frameBytes + bytes > maxFrameBytes) {
+        if (m_spareFrame.isEmpty())
+            m_spareFrame = addImage(frameImage(QSize(16, 16)));
+        return m_spareFrame;
+    }
+    m_frameBytes += bytes;
+    const QString name = addImage(frameImage(size));
+    m_frames.insert(key, name);
+    return name;
+}
+
 QImage Reader::frameImage(QSize size)
 {
-    const qint64 bytes = qint64(size.width() + 7) / 8 * size.height();
-    if (m_imageBytes + bytes > maxImageBytes)
-        size = QSize(16, 16);
-    else
-        m_imageBytes += bytes;
     QImage image(size, QImage::Format_Mono);
     if (image.isNull())
         return image;
@@ -1292,7 +1337,7 @@ void Reader::finishPicture()
         QSize keep = natural;
         if (keep.width() > 2 * shown.width() || keep.height() > 2 * shown.height())
             keep = natural.scaled(2 * shown.width(), 2 * shown.height(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-        const qint64 bytes = qint64(keep.width()) * keep.height() * 4;
+        const qint64 bytes = std::max(minImageCost, qint64(keep.width()) * keep.height() * 4);
         if (m_imageBytes + bytes <= maxImageBytes) {
             if (keep != natural)
                 reader.setScaledSize(keep);
@@ -1306,20 +1351,9 @@ void Reader::finishPicture()
         damage(ReadError::BadPicture, pic.start,
                QStringLiteral("A picture at byte %1 could not be decoded.").arg(pic.start));
 
-    QString name;
-    if (!image.isNull()) {
-        name = addImage(image);
-    } else {
-        const quint64 key = (quint64(quint32(shown.width())) << 32) | quint32(shown.height());
-        name = m_frames.value(key);
-        if (name.isEmpty()) {
-            const QImage frame = frameImage(shown);
-            if (frame.isNull())
-                return;
-            name = addImage(frame);
-            m_frames.insert(key, name);
-        }
-    }
+    const QString name = image.isNull() ? frame(shown) : addImage(image);
+    if (!countFormat(qHashMulti(hashOf(chr), name, shown.width(), shown.height())))
+        return;
     QTextImageFormat format;
     format.merge(charFormat(chr));
     format.setName(name);

@@ -18,7 +18,7 @@ enum class ReadError {
     Unbalanced,
     TooDeep,
     BadPicture,
-    TooLong,
+    TooLong,  // more paragraphs or formats than a document needs: the rest is left out
 };
 
 struct ReadResult {

@@ -2,8 +2,6 @@
 
 #include "help/rtf/codepage.h"
 
-#include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QStringDecoder>
@@ -297,6 +295,16 @@ TEST(RtfFile, MissingFolderAndForeignFilesAreReportedByName)
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.code, ReadError::NotRtf);
     EXPECT_TRUE(r.error.contains("notes.txt")) << qPrintable(r.error);
+
+    QFile huge(dir.filePath("huge.rtf"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write("{\\rtf1 ");
+    ASSERT_TRUE(huge.resize(maxFileSize + 1));  // sparse: nothing is written
+    huge.close();
+    r = readFile(huge.fileName(), doc);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.code, ReadError::FileTooLarge);
+    EXPECT_TRUE(r.error.contains("huge.rtf")) << qPrintable(r.error);
 
     QFile cut(dir.filePath("cut.rtf"));
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));

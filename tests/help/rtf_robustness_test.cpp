@@ -36,8 +36,6 @@ std::vector<QByteArray> seeds()
         R"({\rtf1{\*\shppict{\pict\pngblip\picwgoal30\pichgoal30\bin4 {}\x}}{\nonshppict{\pict\wmetafile8 01}}\line\tab})",
         "{\\rtf1 one\\\ntwo\\'e9\\u233?{\\*\\x{\\y}}\\~\\-\\_\\{\\}\\\\}",
     };
-    QImage image(3, 3, QImage::Format_RGB32);
-    image.fill(Qt::blue);
     out.push_back("{\\rtf1{\\pict\\pngblip\\picw3\\pich3 " + encodedImage("png", QSize(3, 3)).toHex() + "}}");
     out.push_back("{\\rtf1{\\pict\\jpegblip " + encodedImage("jpeg", QSize(5, 4)).toHex() + "}}");
     return out;
