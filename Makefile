@@ -50,7 +50,7 @@ package: build
 # runs each briefly. Inputs that break a target are written to fuzz/regressions/<target>/.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 120
-FUZZ_TARGETS = settings_text
+FUZZ_TARGETS = rtf settings_text
 
 fuzz-build: deps
 	@CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DNUMORA_FUZZ_ONLY=ON \
