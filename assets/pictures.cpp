@@ -1,8 +1,12 @@
 #include "assets/pictures.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
 #include <QPixmapCache>
 
+#include <algorithm>
 #include <array>
 
 namespace numora {
@@ -50,11 +54,23 @@ const PictureInfo *findPicture(const QString &name)
     return nullptr;
 }
 
-// Each file has one fixed ratio, so the cached pixmap is handed out without a copy.
+// Each file has one fixed ratio, so the cached pixmap is handed out without a copy. The reader
+// is told the pictures are PNG and not to probe: probing loads every image format plugin of
+// the system, which costs start-up time and memory.
+QPixmap loadPng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 QPixmap loadCached(const QString &path, qreal ratio)
 {
     QPixmap pixmap;
-    if (!QPixmapCache::find(path, &pixmap) && pixmap.load(path)) {
+    if (QPixmapCache::find(path, &pixmap))
+        return pixmap;
+    pixmap = loadPng(path);
+    if (!pixmap.isNull()) {
         pixmap.setDevicePixelRatio(ratio);
         QPixmapCache::insert(path, pixmap);
     }
@@ -94,14 +110,60 @@ QStringList pictureNames()
     return names;
 }
 
+namespace {
+
+// Hands out the icon's pictures, each read when first asked for, through the same PNG reading
+// as the pictures (QIcon::addFile would probe every file with every image format plugin).
+class IconEngine final : public QIconEngine
+{
+public:
+    explicit IconEngine(const QString &name) : m_name(name) {}
+
+    // Window and lottery icons: the same picture in every mode and state.
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int wanted = std::max(size.width(), size.height());
+        int chosen = kIconSizes.back();
+        for (int s : kIconSizes) {
+            if (s >= wanted) {
+                chosen = s;
+                break;
+            }
+        }
+        // Not kept: the window system takes its own copy of a window's icon.
+        QPixmap result = loadPng(QStringLiteral(":/icons/%1-%2.png").arg(m_name).arg(chosen));
+        if (chosen != wanted && !result.isNull())
+            result = result.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return result;
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap p = pixmap(rect.size() * ratio, mode, state);
+        p.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, p);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int s : kIconSizes)
+            sizes << QSize(s, s);
+        return sizes;
+    }
+    QIconEngine *clone() const override { return new IconEngine(m_name); }
+    QString key() const override { return QStringLiteral("numora-png"); }
+
+private:
+    QString m_name;
+};
+
+} // namespace
+
 QIcon icon(const QString &name)
 {
     if (!iconNames().contains(name))
         return {};
-    QIcon result;
-    for (int size : kIconSizes)
-        result.addFile(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size), QSize(size, size));
-    return result;
+    return QIcon(new IconEngine(name));
 }
 
 QStringList iconNames()

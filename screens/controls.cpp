@@ -58,6 +58,32 @@ void OptionButton::focusInEvent(QFocusEvent *event)
         click();
 }
 
+void FrameBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2;
+    const int titleLeft = 8;
+    const int titleWidth = title().isEmpty() ? 0 : metrics.horizontalAdvance(title()) + 6;
+    const int right = width() - 2;
+    const int bottom = height() - 2;
+    // Etched: a dark line with a light one below and right of it, broken for the caption.
+    for (const auto &[offset, role] : {std::pair{0, QPalette::Mid}, std::pair{1, QPalette::Light}}) {
+        painter.setPen(palette().color(role));
+        const int t = top + offset, l = offset, r = right + offset, b = bottom + offset;
+        painter.drawLine(l, t, titleLeft, t);
+        painter.drawLine(titleLeft + titleWidth, t, r, t);
+        painter.drawLine(r, t, r, b);
+        painter.drawLine(l, b, r, b);
+        painter.drawLine(l, t, l, b);
+    }
+    if (titleWidth > 0) {
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                       QPalette::WindowText));
+        painter.drawText(QRect(titleLeft, 0, titleWidth, metrics.height()), Qt::AlignCenter, title());
+    }
+}
+
 void setLabelBackground(QLabel *label, const QColor &colour)
 {
     label->setAutoFillBackground(true);

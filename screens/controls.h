@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -34,6 +35,18 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+};
+
+// A frame with a caption, drawn as a plain etched line. (The style's own group box frame is
+// read from an image file, and reading it probes every image format plugin of the system.)
+class FrameBox : public QGroupBox
+{
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // The background colour of a label, as a style sheet so it also shows without a palette role.

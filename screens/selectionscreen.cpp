@@ -104,7 +104,7 @@ SelectionScreen::SelectionScreen(LottKind kind, QWidget *parent)
     background->setPixmap(pixmap);
     background->setGeometry(QRect(QPoint(0, 0), pixmap.deviceIndependentSize().toSize()));
 
-    m_frame = new QGroupBox(QString::fromUtf8(v.frameCaption), this);
+    m_frame = new FrameBox(QString::fromUtf8(v.frameCaption), this);
     m_frame->setObjectName(QString::fromLatin1(v.frameName));
     placeTwips(m_frame, v.frame.left, v.frame.top, v.frame.width, v.frame.height);
     if (v.frameTip)

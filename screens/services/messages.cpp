@@ -51,10 +51,11 @@ MsgAnswer BoxMessages::show(const QString &text, MsgButtons buttons, const QStri
     MessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                    boxTitle(title), text);
     box.setWindowModality(Qt::ApplicationModal);
-    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    // Plain buttons, as the program's boxes always had: the standard ones carry theme icons.
+    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     QPushButton *cancel = nullptr;
     if (buttons == MsgButtons::OkCancel)
-        cancel = box.addButton(QMessageBox::Cancel);
+        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(cancel ? cancel : ok);
     box.exec();

@@ -3,6 +3,7 @@
 #include "windows_fixture.h"
 
 #include "help/helpwindows.h"
+#include "help/videowindow.h"
 #include "screens/names.h"
 #include "screens/services/programfolder.h"
 
@@ -20,6 +21,8 @@ protected:
     {
         WindowsTest::SetUp();
         numora::registerHelpWindows(numora::forms());
+        // The video window built into the test, in place of the program's video module.
+        numora::forms().registerForm(numora::names::Video, [] { return new numora::VideoWindow; });
         numora::setProgramFolder(kDocsDir);
         numora::forms().show(numora::names::MainWindow);
     }
