@@ -61,6 +61,7 @@ void About::createPictures()
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
     m_picIcon->setPixmap(icon(QStringLiteral("icon-numora")).pixmap(32, 32));
+    m_picIcon->setAccessibleName(QStringLiteral("Numora icon"));
     placeTwips(m_picIcon, 240, 240, 480, 480);
 
     // The title picture, shrunk to the room between the version and the description.

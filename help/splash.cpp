@@ -28,6 +28,7 @@ Splash::Splash(int intervalMs, QWidget *parent)
     client->setObjectName(QStringLiteral("client"));
     client->setPixmap(picture(QStringLiteral("title")));
     client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    client->setAccessibleName(QStringLiteral("Numora: lottery balls and the program's name"));
     setClientSizeTwips(client, 4770, 3135);
     client->move(1, 1);
     setFixedSize(client->width() + 2, client->height() + 2);
