@@ -67,7 +67,6 @@ MainWindow::MainWindow(QWidget *parent)
         placeTwips(b, left, 0, width, 375);
         if (tip)
             b->setToolTip(QString::fromUtf8(tip));
-        b->setAccessibleName(b->text());
         return b;
     };
     m_cmd649 = button("cmd649", "649", 0, 975, "Click here to generate 649 numbers ");
@@ -115,8 +114,6 @@ void MainWindow::setCaptions(std::uint8_t language)
     m_btnCst->setText(QString::fromUtf8(kCaptions[row].custom));
     m_CmdHlp->setText(QString::fromUtf8(kCaptions[row].help));
     m_cmdAbout->setText(QString::fromUtf8(kCaptions[row].about));
-    for (QPushButton *b : {m_btnCst, m_CmdHlp, m_cmdAbout})
-        b->setAccessibleName(b->text());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

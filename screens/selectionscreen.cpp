@@ -140,10 +140,6 @@ SelectionScreen::SelectionScreen(LottKind kind, QWidget *parent)
     setTabOrder(m_options[2], m_prnSel);
     setTabOrder(m_prnSel, m_disSel);
     setTabOrder(m_disSel, m_cmdClose);
-    for (QWidget *w : {static_cast<QWidget *>(m_options[0]), static_cast<QWidget *>(m_options[1]),
-                       static_cast<QWidget *>(m_options[2]), static_cast<QWidget *>(m_prnSel),
-                       static_cast<QWidget *>(m_disSel), static_cast<QWidget *>(m_cmdClose)})
-        w->setAccessibleName(static_cast<QAbstractButton *>(w)->text());
 
     connect(m_disSel, &QPushButton::clicked, this, &SelectionScreen::disSel_Click);
     connect(m_prnSel, &QPushButton::clicked, this, &SelectionScreen::prnSel_Click);
@@ -179,10 +175,8 @@ void SelectionScreen::set_lang_captions()
         return;
     QAbstractButton *controls[6] = {m_options[0], m_options[1], m_options[2], m_disSel, m_prnSel,
                                     m_cmdClose};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 6; ++i)
         controls[i]->setText(QString::fromUtf8(kCaptions[row][i]));
-        controls[i]->setAccessibleName(controls[i]->text());
-    }
 }
 
 void SelectionScreen::showEvent(QShowEvent *event)
