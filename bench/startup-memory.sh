@@ -10,13 +10,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 program=$build/app/numora floor=$build/bench/numora-floor mapwait=$build/bench/numora-mapwait
 for f in "$program" "$floor" "$mapwait"; do [ -x "$f" ] || { echo "missing $f: build first" >&2; exit 2; }; done
 
-display=:$((40 + $$ % 20))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb $wm 2>/dev/null' EXIT
-wm=
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-sleep 0.5
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done' EXIT
+export QT_QPA_PLATFORM=xcb
+source "$root/scripts/x11-driver.sh"
+# No window manager while timing: top-level windows then map straight onto the root window.
+X11_NO_WM=1 x11_session || { echo "Xvfb did not start" >&2; exit 1; }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # Alternate the two programs so that both see the same machine load.
@@ -31,9 +30,8 @@ rm -f /tmp/numora-startup.$$ /tmp/floor-startup.$$
 
 peak() { awk '/^VmHWM/ { print $2 }' "/proc/$1/status"; }
 openbox > /dev/null 2>&1 &
-wm=$!
+pids+=($!)
 sleep 0.5
-source "$root/tests/e2e/x11-driver.sh"
 
 "$floor" > /dev/null 2>&1 &
 app=$!

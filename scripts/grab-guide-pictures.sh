@@ -27,16 +27,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-n=80
-while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "grab-guide-pictures: Xvfb did not start" >&2; exit 1; }
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+source "$(dirname "$0")/x11-driver.sh"
+x11_session 1024x768 || { echo "grab-guide-pictures: Xvfb did not start" >&2; exit 1; }
+sleep 0.5
 
 "$program" >"$work/numora.log" 2>&1 &
 pids+=($!)

@@ -29,18 +29,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number.
-n=80
-while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 "${width}x${height}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "make-help-video: Xvfb did not start" >&2; exit 1; }
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+source "$(dirname "$0")/x11-driver.sh"
+x11_session "${width}x${height}" || { echo "make-help-video: Xvfb did not start" >&2; exit 1; }
+sleep 0.5
 convert -size "${width}x${height}" gradient:'#3c6e96'-'#1d3a52' "$work/desktop.png"
 display -window root "$work/desktop.png" >/dev/null 2>&1 || true
 

@@ -11,15 +11,8 @@ for tool in Xvfb openbox xdotool; do command -v "$tool" >/dev/null || skip "$too
 work=$(mktemp -d /tmp/numora-video.XXXXXX)
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=:$((30 + $$ % 30))
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || skip "Xvfb did not start"
-openbox > /dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
-source "$(dirname "$0")/x11-driver.sh"
+source "$(dirname "$0")/../../scripts/x11-driver.sh"
+x11_session || skip "Xvfb did not start"
 
 QT_QPA_PLATFORM=xcb "$program" > "$work/numora.log" 2>&1 &
 pids+=($!)

@@ -73,17 +73,8 @@ lpadmin -p NumoraE2E -E -v "pagefile:$work/cups/out/page.pdf" 2>/dev/null \
   && lpadmin -d NumoraE2E || skip "could not set up the print queue"
 
 # The X server and a small window manager.
-display=:$((60 + $$ % 30))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || skip "Xvfb did not start"
-openbox > /dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
-
-source "$(dirname "$0")/x11-driver.sh"
+source "$(dirname "$0")/../../scripts/x11-driver.sh"
+x11_session || skip "Xvfb did not start"
 
 QT_QPA_PLATFORM=xcb "$program" > "$work/numora.log" 2>&1 &
 app=$!

@@ -1,5 +1,23 @@
-# Drives the real program on an X display with xdotool, as a user would. Sourced by the
-# end-to-end test and the start-up benchmark; expects DISPLAY to be set.
+# The real program on a virtual X display, driven with xdotool as a user would. Sourced by the
+# end-to-end tests, the start-up benchmark and the scripts that make screenshots, the guides'
+# pictures and the help video. The caller keeps a `pids` array and ends those processes on exit.
+
+# Starts Xvfb on a free display of the given size and sets DISPLAY; then a small window manager
+# (openbox) unless X11_NO_WM=1. Fails when the X server does not start.
+x11_session() {
+  local size=${1:-1024x768} n=80
+  while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
+  export DISPLAY=:$n
+  Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp > /dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 50); do xdotool getdisplaygeometry > /dev/null 2>&1 && break; sleep 0.1; done
+  xdotool getdisplaygeometry > /dev/null 2>&1 || return 1
+  if [ "${X11_NO_WM:-0}" != 1 ]; then
+    openbox > /dev/null 2>&1 &
+    pids+=($!)
+    sleep 0.5
+  fi
+}
 
 window() { # waits for a visible window whose title matches, prints its id
   local id
