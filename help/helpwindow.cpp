@@ -56,19 +56,6 @@ QTextDocument *failureDocument(const QString &reason, QObject *parent)
     return doc;
 }
 
-// Puts a note above a guide that was read in part.
-void addDamageNote(QTextDocument *doc, const QString &reason)
-{
-    QTextCursor cursor(doc);
-    cursor.movePosition(QTextCursor::Start);
-    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.setBlockFormat(QTextBlockFormat());
-    QTextCharFormat note;
-    note.setForeground(QColor(128, 0, 0));
-    cursor.insertText(reason, note);
-}
-
 } // namespace
 
 void RectShape::setBorderColor(const QColor &colour)
@@ -173,7 +160,7 @@ bool HelpWindow::loadGuide(const QString &path)
         return false;
     }
     if (result.damaged)
-        addDamageNote(doc, result.error);
+        rtf::addDamageNote(*doc, result.error);
     showDocument(doc);
     return true;
 }

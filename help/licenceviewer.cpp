@@ -46,14 +46,7 @@ bool LicenceViewer::loadFile(const QString &path)
     }
     if (result.damaged) {
         // What could be read stays; a note above it says that part is missing.
-        QTextCursor cursor(doc);
-        cursor.insertBlock();
-        cursor.movePosition(QTextCursor::Start);
-        cursor.setBlockFormat(QTextBlockFormat());
-        QTextCharFormat note;
-        note.setFontItalic(true);
-        cursor.setBlockCharFormat(note);
-        cursor.insertText(result.error, note);
+        rtf::addDamageNote(*doc, result.error);
     }
     m_rtfLicbox->moveCursor(QTextCursor::Start);
     return true;

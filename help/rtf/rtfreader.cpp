@@ -1435,4 +1435,17 @@ ReadResult readFile(const QString &path, QTextDocument &doc)
     return result;
 }
 
+void addDamageNote(QTextDocument &doc, const QString &reason)
+{
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.setBlockFormat(QTextBlockFormat());
+    QTextCharFormat note;
+    note.setForeground(QColor(128, 0, 0));
+    note.setFontItalic(true);
+    cursor.insertText(reason, note);
+}
+
 } // namespace numora::rtf

@@ -43,4 +43,7 @@ ReadResult read(const QByteArray &bytes, QTextDocument &doc);
 // Reads the file at path; a missing, unreadable or damaged file is reported with its name.
 ReadResult readFile(const QString &path, QTextDocument &doc);
 
+// Puts `reason` as a note above a document that could be read only in part.
+void addDamageNote(QTextDocument &doc, const QString &reason);
+
 } // namespace numora::rtf
