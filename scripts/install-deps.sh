@@ -9,6 +9,7 @@ packages=(
   qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev libxcb1-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-utils imagemagick poppler-utils xdotool openbox cups cups-client
 )
