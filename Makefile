@@ -3,14 +3,21 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# ccache, where the machine has it, keeps rebuilds of unchanged sources quick; paths below
+# this folder are hashed relative to it, so every checkout shares one cache.
+ifneq ($(shell command -v ccache),)
+LAUNCHER_FLAGS = -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+endif
 
-.PHONY: deps configure build run test test-san test-fuzz fuzz fuzz-build bench clean
+.PHONY: deps configure build run check test test-san test-fuzz fuzz fuzz-build bench clean
 
 deps:
 	@bash scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja $(LAUNCHER_FLAGS) $(CMAKE_FLAGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -18,16 +25,22 @@ build: configure
 run: build
 	@bash scripts/run-program.sh $(BUILD_DIR)/app/numora
 
-# The suite runs twice: in the normal build, then built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, where any report fails the test that raised it.
+# The quick inner loop: the normal build and its suite, no sanitizers, no fuzzing.
+check: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The suite runs twice: in the normal build first (a plain failure shows in minutes), then
+# built with AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails the test
+# that raised it; then each fuzz target runs briefly.
 SAN_DIR ?= build-san
 SAN_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-test: build test-san test-fuzz
-	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+test: check
+	@$(MAKE) --no-print-directory test-san
+	@$(MAKE) --no-print-directory test-fuzz
 
 test-san: deps
-	@cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNUMORA_BUILD_BENCH=OFF \
+	@cmake -S . -B $(SAN_DIR) -G Ninja $(LAUNCHER_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DNUMORA_BUILD_BENCH=OFF \
 		-DCMAKE_CXX_FLAGS="$(SAN_FLAGS) -O1" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" > /dev/null
 	@cmake --build $(SAN_DIR) -j $(JOBS)
 	@cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
@@ -53,7 +66,7 @@ FUZZ_SECONDS ?= 120
 FUZZ_TARGETS = rtf settings_text
 
 fuzz-build: deps
-	@CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DNUMORA_FUZZ_ONLY=ON \
+	@CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DNUMORA_FUZZ_ONLY=ON $(LAUNCHER_FLAGS) \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addsuffix _fuzz,$(FUZZ_TARGETS))
 
