@@ -1,5 +1,7 @@
 #include "help/platform.h"
 
+#include "screens/services/service.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
@@ -10,8 +12,13 @@ namespace numora {
 
 namespace {
 
-KeyStore *g_keyStore = nullptr;
-Shell *g_shell = nullptr;
+#ifdef _WIN32
+using SystemKeyStore = RegistryKeyStore;
+#else
+using SystemKeyStore = SysInfoKeyStore;
+#endif
+Service<KeyStore, SystemKeyStore> g_keyStore;
+Service<Shell, SystemShell> g_shell;
 
 // Closes the store's key when GetKeyValue returns, whichever way it does.
 class KeyCloser
@@ -26,26 +33,16 @@ private:
     KeyStore &m_store;
 };
 
-KeyStore &systemKeyStore()
-{
-#ifdef _WIN32
-    static RegistryKeyStore store;
-#else
-    static SysInfoKeyStore store;
-#endif
-    return store;
-}
-
 } // namespace
 
 KeyStore &keyStore()
 {
-    return g_keyStore ? *g_keyStore : systemKeyStore();
+    return g_keyStore.get();
 }
 
 void setKeyStore(KeyStore *store)
 {
-    g_keyStore = store;
+    g_keyStore.install(store);
 }
 
 bool GetKeyValue(KeyRootHandle KeyRoot, const QString &KeyName, const QString &SubKeyRef,
@@ -142,13 +139,12 @@ void MemoryKeyStore::close()
 
 Shell &shell()
 {
-    static SystemShell system;
-    return g_shell ? *g_shell : system;
+    return g_shell.get();
 }
 
 void setShell(Shell *shell)
 {
-    g_shell = shell;
+    g_shell.install(shell);
 }
 
 bool SystemShell::startProgram(const QString &path)

@@ -1,5 +1,7 @@
 #include "screens/services/messages.h"
 
+#include "screens/services/service.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -36,7 +38,7 @@ private:
     bool m_cancelled = false;
 };
 
-Messages *g_messages = nullptr;
+Service<Messages, BoxMessages> g_messages;
 
 } // namespace
 
@@ -101,13 +103,12 @@ void ScriptedMessages::clear()
 
 Messages &messages()
 {
-    static BoxMessages boxes;
-    return g_messages ? *g_messages : boxes;
+    return g_messages.get();
 }
 
 void setMessages(Messages *messages)
 {
-    g_messages = messages;
+    g_messages.install(messages);
 }
 
 } // namespace numora

@@ -1,5 +1,7 @@
 #include "screens/services/printer.h"
 
+#include "screens/services/service.h"
+
 #include "screens/services/fonts.h"
 #include "screens/services/messages.h"
 
@@ -12,7 +14,7 @@ namespace numora {
 
 namespace {
 
-Printer *g_printer = nullptr;
+Service<Printer, SystemPrinter> g_printer;
 
 QString noPrinterText()
 {
@@ -131,13 +133,12 @@ void RecordingPrinter::setFailure(const QString &error)
 
 Printer &printer()
 {
-    static SystemPrinter system;
-    return g_printer ? *g_printer : system;
+    return g_printer.get();
 }
 
 void setPrinter(Printer *printer)
 {
-    g_printer = printer;
+    g_printer.install(printer);
 }
 
 } // namespace numora

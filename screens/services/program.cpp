@@ -1,5 +1,7 @@
 #include "screens/services/program.h"
 
+#include "screens/services/service.h"
+
 #include "screens/services/forms.h"
 
 #include <QCoreApplication>
@@ -9,7 +11,7 @@ namespace numora {
 
 namespace {
 
-Program *g_program = nullptr;
+Service<Program, AppProgram> g_program;
 // Set by end() until the main event loop has really returned.
 bool g_exitPending = false;
 
@@ -48,13 +50,12 @@ void AppProgram::end()
 
 Program &program()
 {
-    static AppProgram app;
-    return g_program ? *g_program : app;
+    return g_program.get();
 }
 
 void setProgram(Program *program)
 {
-    g_program = program;
+    g_program.install(program);
 }
 
 } // namespace numora
