@@ -49,7 +49,7 @@ About::About(QWidget *parent)
     setWindowTitle(QStringLiteral("About Numora"));
     setWindowIcon(icon(QStringLiteral("icon-numora")));
     setClientSizeTwips(this, 6015, 6135);
-    setFont(designFont());
+    setFont(controlFont());
 
     createPictures();
     createLabels();

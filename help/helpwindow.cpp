@@ -81,7 +81,7 @@ HelpWindow::HelpWindow(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Numora Help"));
     setClientSizeTwips(this, 6735, 5700);
-    setFont(designFont());
+    setFont(controlFont());
 
     createGuideBox();
     createFlags();

@@ -20,7 +20,7 @@ LicenceViewer::LicenceViewer(QWidget *parent)
     setWindowTitle(QStringLiteral("Numora End User License Agreement"));
     setWindowIcon(icon(QStringLiteral("icon-numora")));
     setClientSizeTwips(this, 5895, 4230);
-    setFont(designFont());
+    setFont(controlFont());
 
     m_rtfLicbox = new QTextEdit(this);
     m_rtfLicbox->setObjectName(QStringLiteral("rtfLicbox"));

@@ -20,7 +20,7 @@ Splash::Splash(int intervalMs, QWidget *parent)
     : Form(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::FramelessWindowHint)
 {
     setAccessibleName(QStringLiteral("Numora"));
-    setFont(designFont());
+    setFont(controlFont());
 
     // The client area, its background the title picture, inside a one-pixel border that a
     // window without a caption does not get from the window system.

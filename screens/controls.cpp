@@ -1,10 +1,14 @@
 #include "screens/controls.h"
 
+#include "screens/services/geometry.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+
+#include <algorithm>
 
 namespace numora {
 
@@ -90,6 +94,18 @@ void setLabelBackground(QLabel *label, const QColor &colour)
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, colour);
     label->setPalette(palette);
+}
+
+void widenToFit(QLabel *label, int leftTwips, int rightTwips)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text())
+        + 2 * label->margin() + label->width() - label->contentsRect().width();
+    QRect r = label->geometry();
+    if (needed <= r.width())
+        return;
+    r.setRight(std::max(r.right(), std::min(px(rightTwips) - 1, r.left() + needed - 1)));
+    r.setLeft(std::min(r.left(), std::max(px(leftTwips), r.right() + 1 - needed)));
+    label->setGeometry(r);
 }
 
 } // namespace numora

@@ -155,7 +155,7 @@ EntryScreen::EntryScreen(LottKind kind, QWidget *parent)
     setWindowTitle(QString::fromUtf8(v.caption));
     setWindowIcon(icon(QString::fromLatin1(v.icon)));
     setClientSizeTwips(this, v.clientWidth, v.clientHeight);
-    setFont(designFont());
+    setFont(controlFont());
 
     auto *background = new QLabel(this);
     background->setObjectName(QStringLiteral("background"));
@@ -292,8 +292,13 @@ void EntryScreen::hide_extra_buttons()
 void EntryScreen::lblCsSet_lang_update()
 {
     const int row = languageRow(langCodeWithDefault());
-    if (row >= 0)
-        m_title->setText(QString::fromUtf8(kCstSetCaptions[row]));
+    if (row < 0)
+        return;
+    m_title->setText(QString::fromUtf8(kCstSetCaptions[row]));
+    // The numbers follow at its right; a longer caption takes the room at its left, below the
+    // last row of number buttons.
+    const Variant &v = variant(m_kind);
+    widenToFit(m_title, v.firstButton.left, v.title.place.left + v.title.place.width);
 }
 
 void EntryScreen::slider_setup()

@@ -58,7 +58,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Corvane Numora 1.6"));
     setWindowIcon(icon(QStringLiteral("icon-numora")));
     setClientSizeTwips(this, 4920, 4980);
-    setFont(designFont());
+    setFont(controlFont());
 
     auto button = [this](const char *name, const char *caption, int left, int width,
                          const char *tip) {

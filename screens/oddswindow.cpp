@@ -15,7 +15,7 @@ OddsWindow::OddsWindow(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Odds of lotteries"));
     setClientSizeTwips(this, 5430, 3270);
-    setFont(designFont());
+    setFont(controlFont());
 
     m_canvas = new TextCanvas(this);
     m_canvas->setObjectName(QStringLiteral("canvas"));

@@ -96,7 +96,7 @@ SelectionScreen::SelectionScreen(LottKind kind, QWidget *parent)
     setWindowTitle(QString::fromUtf8(v.caption));
     setWindowIcon(icon(QString::fromLatin1(v.icon)));
     setClientSizeTwips(this, 3975, v.clientHeight);
-    setFont(designFont());
+    setFont(controlFont());
 
     auto *background = new QLabel(this);
     background->setObjectName(QStringLiteral("background"));

@@ -57,6 +57,10 @@ constexpr const char *kCaptions[5][3] = {
      "Lucky número ponga  (9-80)"},
 };
 
+constexpr int kRowLeft = 120;
+constexpr int kTextLeft = 2400;
+constexpr int kTextGap = 60;
+
 const char *kRowNames[3] = {"lucky number set", "balls drawn", "balls in lottery"};
 
 QString lb(long long n)
@@ -72,7 +76,7 @@ SettingsWindow::SettingsWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Custom Lottery Settings"));
     setWindowIcon(icon(QStringLiteral("icon-settings")));
     setClientSizeTwips(this, 4725, 2655);
-    setFont(designFont());
+    setFont(controlFont());
 
     for (int i = 0; i < 3; ++i)
         createRow(i);
@@ -98,11 +102,11 @@ void SettingsWindow::createRow(int index)
 
     r.name = new QLabel(QString::fromUtf8(d.caption), this);
     r.name->setObjectName(QString::fromLatin1(d.nameLabel));
-    placeTwips(r.name, 120, d.top, d.nameWidth, 255);
+    placeTwips(r.name, kRowLeft, d.top, d.nameWidth, 255);
 
     r.text = new QLineEdit(QString::fromLatin1(d.initial), this);
     r.text->setObjectName(QString::fromLatin1(d.text));
-    placeTwips(r.text, 2400, d.top, 375, 285);
+    placeTwips(r.text, kTextLeft, d.top, 375, 285);
     r.text->setAccessibleName(rowName);
 
     auto arrow = [&](const char *name, const char *pictureName, int left, const QString &what) {
@@ -140,8 +144,11 @@ void SettingsWindow::load()
     const int language = languageRow(LangCode());
     if (language < 0)
         return;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         m_rows[i].name->setText(QString::fromUtf8(kCaptions[language][i]));
+        // A longer caption may take the room up to its text box.
+        widenToFit(m_rows[i].name, kRowLeft, kTextLeft - kTextGap);
+    }
 }
 
 void SettingsWindow::arrowClick(CstRow which, Arrow arrow)
