@@ -2,17 +2,25 @@
 
 #include "screens/services/service.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace numora {
 
 namespace {
 
+// Room in a title bar beside the title: the window menu icon and the frame's buttons.
+constexpr int kTitleBarRoom = 120;
+
 // Tells Escape and the close box apart from the OK button, which QMessageBox itself does not
-// when OK is the only button.
+// when OK is the only button; and is never narrower than its title needs.
 class MessageBox : public QMessageBox
 {
 public:
@@ -20,6 +28,15 @@ public:
     bool cancelled() const { return m_cancelled; }
 
 protected:
+    bool event(QEvent *event) override
+    {
+        // QMessageBox fits itself to its text on showing and on every layout change.
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)
+            widenForTitle();
+        return handled;
+    }
+
     void keyPressEvent(QKeyEvent *event) override
     {
         if (event->matches(QKeySequence::Cancel))
@@ -35,12 +52,30 @@ protected:
     }
 
 private:
+    void widenForTitle()
+    {
+        const int least = leastBoxWidth(windowTitle());
+        if (width() >= least)
+            return;
+        int height = this->height();
+        if (layout() && layout()->hasHeightForWidth())
+            height = std::max(height, layout()->totalHeightForWidth(least));
+        setFixedSize(least, height);
+    }
+
     bool m_cancelled = false;
 };
 
 Service<Messages, BoxMessages> g_messages;
 
 } // namespace
+
+int leastBoxWidth(const QString &title)
+{
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    return QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarRoom;
+}
 
 QString boxTitle(const QString &title)
 {

@@ -28,6 +28,10 @@ public:
 // The title a box shows: its own, or the application title.
 QString boxTitle(const QString &title);
 
+// The least width of a box whose title bar shows `title` whole: the title in a bold title-bar
+// font and room for the frame's icon and buttons. Every real box is at least this wide.
+int leastBoxWidth(const QString &title);
+
 // The real boxes (QMessageBox), application modal.
 class BoxMessages : public Messages
 {

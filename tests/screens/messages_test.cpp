@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -143,6 +144,47 @@ TEST(RealBoxLook, OwnTitleAndCriticalIcon)
     EXPECT_EQ(title, "Printer not ready");
     EXPECT_EQ(text, "The Printer was not ready, Close Numora");
     EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+// A box is at least as wide as its title needs in the title bar, however short its text, so the
+// window manager does not cut the title; the text and the buttons stay as they are.
+TEST(RealBoxLook, WideEnoughForItsTitle)
+{
+    const QStringList titles{
+        "Start Picking by clicking the top buttons.",
+        "Commencement cueillant à cliqueter près l' haut boutons.",
+        "Beginn pflücken durch Reißen die Spitze zuknöpft.",
+        "Start Picking by clicking gli cima bottone.",
+        "Poner en marcha Picking por hacer tictac el tope botoneses.",
+        "Number already entered",
+        "Entry of Draws done",
+        "", // the application title, "Numora INET 1.6"
+    };
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    for (const QString &given : titles) {
+        const QString title = boxTitle(given);
+        EXPECT_GE(leastBoxWidth(title), QFontMetrics(bold).horizontalAdvance(title) + 100);
+        QObject context;
+        int width = 0;
+        QString text;
+        int buttons = 0;
+        bool modal = false;
+        QTimer::singleShot(0, &context, [&] {
+            if (QMessageBox *box = openBox()) {
+                width = box->width();
+                text = box->text();
+                buttons = int(box->buttons().size());
+                modal = box->isModal();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        BoxMessages().show("OK", MsgButtons::Ok, given);
+        EXPECT_GE(width, leastBoxWidth(title)) << title.toStdString();
+        EXPECT_EQ(text, "OK");
+        EXPECT_EQ(buttons, 1);
+        EXPECT_TRUE(modal);
+    }
 }
 
 } // namespace
