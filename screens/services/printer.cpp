@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace numora {
 
 namespace {
@@ -23,11 +25,22 @@ QString noPrinterText()
 
 } // namespace
 
+QMarginsF safeMargins(const QMarginsF &deviceMinimum)
+{
+    auto side = [](qreal minimum) { return std::max(kLeastMarginMm, minimum); };
+    return {side(deviceMinimum.left()), side(deviceMinimum.top()), side(deviceMinimum.right()),
+            side(deviceMinimum.bottom())};
+}
+
 PrintResult printLines(QPrinter &printer, const QStringList &lines)
 {
     if (!printer.isValid())
         return {false, QStringLiteral("The printer \"%1\" cannot be used.").arg(printer.printerName())};
     printer.setDocName(kAppTitle);
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    printer.setFullPage(false);
+    printer.setPageMargins(safeMargins(layout.minimumMargins()), QPageLayout::Millimeter);
 
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -106,7 +119,6 @@ PrintResult PdfPrinter::endDoc()
     QPrinter device(QPrinter::HighResolution);
     device.setOutputFormat(QPrinter::PdfFormat);
     device.setOutputFileName(m_path);
-    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     return printLines(device, lines);
 }
 

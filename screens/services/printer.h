@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMarginsF>
 #include <QPrinterInfo>
 #include <QString>
 #include <QStringList>
@@ -81,7 +82,14 @@ private:
     int m_endDocCalls = 0;
 };
 
-// Draws `lines` on `printer`, a new page whenever the printable area is full.
+// The page's text keeps at least this far from every paper edge (half an inch), inside what
+// every printer can print.
+inline constexpr qreal kLeastMarginMm = 12.7;
+// Each side's margin in millimetres: kLeastMarginMm, or the device's own minimum where larger.
+QMarginsF safeMargins(const QMarginsF &deviceMinimum);
+
+// Draws `lines` on `printer` within safeMargins() of its printable area, a new page whenever
+// the page is full.
 PrintResult printLines(QPrinter &printer, const QStringList &lines);
 
 Printer &printer();

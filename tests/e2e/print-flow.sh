@@ -97,5 +97,14 @@ text=$(pdftotext -layout "$work/cups/out/page.pdf" - 2>/dev/null) || fail "the p
 grep -qE 'NUMORA +5 SELECTIONS:' <<<"$text" || fail "the page has no header: $text"
 lines=$(grep -cE '^ *[0-9]+( +[0-9]+){5} *$' <<<"$text")
 [ "$lines" = 5 ] || fail "the page holds $lines selection lines, not 5: $text"
-echo "printed page:"; echo "$text"
+# The queue has no printer description, so nothing but the program keeps the text off the
+# paper's edges: at least half an inch (12.7 mm) from the left and the top.
+read -r left top < <(pdftotext -bbox "$work/cups/out/page.pdf" - 2>/dev/null \
+  | sed -nE 's/.*<word xMin="([0-9.]+)" yMin="([0-9.]+)".*/\1 \2/p' \
+  | awk 'NR == 1 || $1 < l { l = $1 } NR == 1 || $2 < t { t = $2 }
+         END { if (NR) printf "%.1f %.1f\n", l * 25.4 / 72, t * 25.4 / 72 }')
+[ -n "${left:-}" ] || fail "no word positions could be read from the page"
+awk -v l="$left" -v t="$top" 'BEGIN { exit !(l >= 12.6 && t >= 12.6) }' \
+  || fail "the text starts $left mm from the left and $top mm from the top edge (at least 12.7 mm)"
+echo "printed page (text from $left mm left, $top mm top):"; echo "$text"
 echo "1 passed, 0 failed"

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -94,6 +95,47 @@ TEST_F(PdfPage, LinesBeyondOnePageGoOnTheNextInsteadOfBeingLost)
     EXPECT_GE(text.count('\f'), 2); // pdftotext ends every page with a form feed
     for (int i : {1, 60, 120})
         EXPECT_TRUE(text.contains(QStringLiteral("Line %1\n").arg(i))) << i;
+}
+
+// The nearest any word of a page comes to the paper's left and top edges, in millimetres.
+QPointF nearestWordMm(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox", path, "-"});
+    if (!pdftotext.waitForFinished(10000))
+        return {-1, -1};
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)")re");
+    qreal left = 1e9;
+    qreal top = 1e9;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        left = std::min(left, m.captured(1).toDouble());
+        top = std::min(top, m.captured(2).toDouble());
+    }
+    constexpr qreal mmPerPoint = 25.4 / 72;
+    return {left * mmPerPoint, top * mmPerPoint};
+}
+
+TEST_F(PdfPage, TextKeepsHalfAnInchFromThePaperEdges)
+{
+    const QString path = m_dir.filePath("margins.pdf");
+    PdfPrinter pdf(path);
+    for (const QString &line : {"NUMORA  5 SELECTIONS:", " 3  11  19  24  38  45 "})
+        pdf.printLine(line);
+    ASSERT_TRUE(pdf.endDoc().ok);
+    const QPointF nearest = nearestWordMm(path);
+    constexpr qreal pdfRounding = 0.01; // the page's coordinates are written to 1/100 point
+    EXPECT_GE(nearest.x(), kLeastMarginMm - pdfRounding);
+    EXPECT_GE(nearest.y(), kLeastMarginMm - pdfRounding);
+    EXPECT_LT(nearest.x(), kLeastMarginMm + 3); // at the margin, not somewhere down the page
+}
+
+TEST(SafeMargins, HalfAnInchOrTheDevicesOwnMinimumWhereLarger)
+{
+    EXPECT_EQ(safeMargins({0, 0, 0, 0}), QMarginsF(12.7, 12.7, 12.7, 12.7));
+    EXPECT_EQ(safeMargins({3.5, 3.5, 3.5, 3.5}), QMarginsF(12.7, 12.7, 12.7, 12.7));
+    EXPECT_EQ(safeMargins({20, 3, 12.7, 25}), QMarginsF(20, 12.7, 12.7, 25));
 }
 
 TEST(PdfPrinter, UnwritableFileIsReportedNotPrinted)
