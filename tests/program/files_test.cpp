@@ -68,7 +68,9 @@ TEST_P(ProgramFilesTest, SaysWhatIsWrongWhereTheFileIsUsedAndKeepsRunning)
     } else {
         click(names::MainWindow, "CmdHlp");
         clickLabel(names::Help, "imgFilm");
-        QTest::qWait(1500); // the player reports some faults only once it has looked at the file
+        // The player reports some faults only once it has looked at the file.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.shown().isEmpty(); }, 5000));
+        QCoreApplication::processEvents(); // any further report already queued
         ASSERT_EQ(boxes.shown().size(), 1);
         EXPECT_EQ(boxes.shown()[0].text, "Video player Not working properly");
         EXPECT_EQ(boxes.shown()[0].icon, MsgIcon::Critical);
@@ -89,3 +91,21 @@ INSTANTIATE_TEST_SUITE_P(
         name.remove(QRegularExpression("[^A-Za-z0-9]"));
         return (name + (std::get<1>(info.param) == Damage::Missing ? "Missing" : "Garbage")).toStdString();
     });
+
+// Without the video module beside the program the film says the player does not work, once,
+// and the program goes on.
+TEST_F(ProgramTest, WithoutTheVideoModuleTheFilmSaysSoAndTheProgramGoesOn)
+{
+    forms().registerForm(names::Video, &loadVideoWindow);
+    ASSERT_FALSE(QFile::exists(m_folder.filePath("numora-video.so")));
+    click(names::MainWindow, "CmdHlp");
+    clickLabel(names::Help, "imgFilm");
+    ASSERT_EQ(boxes.shown().size(), 1);
+    EXPECT_EQ(boxes.shown()[0].text, "Video player Not working properly");
+    EXPECT_EQ(boxes.shown()[0].icon, MsgIcon::Critical);
+    EXPECT_FALSE(forms().isLoaded(names::Video));
+    EXPECT_TRUE(forms().isVisible(names::Help));
+    EXPECT_EQ(ending.endCalls(), 0);
+    click(names::MainWindow, "cmd649");
+    EXPECT_TRUE(forms().isVisible(names::Entry649));
+}

@@ -1,6 +1,7 @@
 #include "windows_fixture.h"
 
 #include "engine/generator.h"
+#include "scripted_source.h"
 #include "language/language.h"
 #include "screens/displaywindow.h"
 #include "screens/names.h"
@@ -78,16 +79,30 @@ TEST_F(SelectionsTest, LoadsWithTheSkewAndFiveSelectionsChosen)
 
 TEST_F(SelectionsTest, CaptionsFollowTheLanguageAtLoad)
 {
-    LangCode() = 3;
-    handOver(LottKind::Lott649, 20);
-    QStringList texts;
-    for (const char *name : {"optSel5", "optSel10", "optSel20", "disSel", "prnSel", "cmdClose"})
-        texts << child<QAbstractButton>(names::SelectPrn649, QString::fromLatin1(name))->text();
-    EXPECT_EQ(texts, (QStringList{"Fünf", "Zehn", "Zwanzig", "Ausstellung", "Kattun", "Schliesse"}));
+    // LangCode 0 (no language chosen yet) keeps the captions as designed, and stays 0.
+    const struct { std::uint8_t lang; LottKind kind; QStringList texts; } cases[] = {
+        {0, LottKind::Lott649, {"Five", "Ten", "Twenty", "Show", "Print", "Close"}},
+        {0, LottKind::LottS7, {"Five", "Ten", "Twenty", "Show", "Print", "Close"}},
+        {0, LottKind::LottCst, {"Five", "Ten", "Twenty", "Show", "Print", "Close"}},
+        {3, LottKind::Lott649, {"Fünf", "Zehn", "Zwanzig", "Ausstellung", "Kattun", "Schliesse"}},
+        {5, LottKind::LottS7, {"Cinco", "Diez", "Veinte", "Exposición", "Tirar", "Cerrar"}},
+        {4, LottKind::LottCst, {"5", "10", "20", "Indica", "Stampa", "Chiude"}},
+    };
+    for (const auto &c : cases) {
+        forms().unloadAll();
+        LangCode() = c.lang;
+        handOver(c.kind, 20);
+        const QString screenName = SelectionScreen::nameOf(c.kind);
+        const QString prefix = c.kind == LottKind::Lott649 ? "optSel" : "opSel";
+        QStringList texts;
+        for (const QString &name : {prefix + "5", prefix + "10", prefix + "20", QString("disSel"),
+                                    QString("prnSel"), QString("cmdClose")})
+            texts << child<QAbstractButton>(screenName, name)->text();
+        EXPECT_EQ(texts, c.texts) << "LangCode " << int(c.lang);
+        EXPECT_EQ(LangCode(), c.lang);
+    }
+    // The frame caption is not translated.
     EXPECT_EQ(child<QGroupBox>(names::SelectPrn649, "fraSelections")->title(), "Number of Selections");
-    LangCode() = 5;
-    handOver(LottKind::LottS7, 20);
-    EXPECT_EQ(child<QAbstractButton>(names::SelectPrnS7, "disSel")->text(), "Exposición");
     EXPECT_EQ(child<QGroupBox>(names::SelectPrnS7, "fraSelectionsS7")->title(), "Number of selections");
 }
 
@@ -157,6 +172,30 @@ TEST_F(SelectionsTest, PrintAfterShowPrintsTheShownSelectionsAndEnds)
     EXPECT_EQ(printed, shown);
     EXPECT_TRUE(shownLines(LottKind::Lott649).isEmpty());
     EXPECT_EQ(ending.endCalls(), 1);
+}
+
+// Numbers drawn in a known order reach the display window and the page as the design writes
+// them: in the order drawn, each in the leading-blank form followed by a blank.
+TEST_F(SelectionsTest, ShownAndPrintedLinesAreTheDrawnNumbersInOrder)
+{
+    // Lucky set 3, 6, 9, 12, 15, 18 at skew 20: draws 1..49 are the numbers themselves and
+    // 50..61 the lucky slots two wide, 50 and 51 giving 3, 56 and 57 giving 12.
+    ScriptedSource source(61);
+    source.push({45, 50, 19, 22, 56, 31});
+    source.push({1, 2, 4, 5, 7, 8, 10, 11, 13, 14, 16, 17});
+    source.push({20, 21, 23, 24, 25, 26, 27, 28, 29, 30, 32, 33});
+    engine::setUniformSource(&source);
+    handOver(LottKind::Lott649, 20);
+    click(names::SelectPrn649, "disSel");
+    click(names::SelectPrn649, "prnSel");
+    engine::setUniformSource(nullptr);
+
+    ASSERT_EQ(shownLines(LottKind::Lott649).size(), 5);
+    EXPECT_EQ(shownLines(LottKind::Lott649)[0], " 45  3  19  22  12  31 ");
+    EXPECT_EQ(shownLines(LottKind::Lott649)[4], " 27  28  29  30  32  33 ");
+    ASSERT_EQ(paper.pages().size(), 1);
+    EXPECT_EQ(paper.pages()[0].value(5), " 45  3  19  22  12  31 ");
+    EXPECT_EQ(source.left(), 0u);
 }
 
 TEST_F(SelectionsTest, PagesOfEveryLottery)
