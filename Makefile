@@ -55,9 +55,12 @@ bench: build
 clean:
 	@rm -rf $(BUILD_DIR)
 
+# The Debian package, then the verdict of lintian, desktop-file-validate and appstreamcli on it,
+# each where it is installed (apt-get install lintian desktop-file-utils appstream).
 .PHONY: package
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+	@bash packaging/check-package.sh $(BUILD_DIR)/numora_$$(sed -n '1s/^numora (\(.*\)).*/\1/p' packaging/changelog)_$$(dpkg --print-architecture).deb
 
 # libFuzzer targets, built with clang: `make fuzz` runs each for FUZZ_SECONDS; `make test`
 # runs each briefly. Inputs that break a target are written to fuzz/regressions/<target>/.
