@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace numora {
@@ -79,6 +80,15 @@ constexpr const char *kCaptions[5][6] = {
     {"Fünf", "Zehn", "Zwanzig", "Ausstellung", "Kattun", "Schliesse"},
     {"5", "10", "20", "Indica", "Stampa", "Chiude"},
     {"Cinco", "Diez", "Veinte", "Exposición", "Tirar", "Cerrar"},
+};
+
+// The box that reports a page the printer did not take: its sentence and title by language.
+constexpr const char *kNotPrinted[5][2] = {
+    {"Your selections were not printed.", "Print"},
+    {"Vos grilles n’ont pas été imprimées.", "Impression"},
+    {"Ihre Tippreihen wurden nicht gedruckt.", "Drucken"},
+    {"Le combinazioni non sono state stampate.", "Stampa"},
+    {"Sus combinaciones no se han impreso.", "Impresión"},
 };
 
 QString lb(long long n)
@@ -350,8 +360,9 @@ void SelectionScreen::PrintSelections()
             printer().printLine(line);
         const PrintResult result = printer().endDoc();
         if (!result.ok) {
-            messages().show(QStringLiteral("Your selections were not printed.\n\n") + result.error,
-                            MsgButtons::Ok, QStringLiteral("Print"), MsgIcon::Critical);
+            const auto &box = kNotPrinted[std::max(0, languageRow(LangCode()))];
+            messages().show(QString::fromUtf8(box[0]) + QStringLiteral("\n\n") + result.error,
+                            MsgButtons::Ok, QString::fromUtf8(box[1]), MsgIcon::Critical);
         }
     } else {
         messages().show(QStringLiteral("The Printer was not ready, Close Numora"),

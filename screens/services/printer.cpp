@@ -1,9 +1,9 @@
 #include "screens/services/printer.h"
 
-#include "screens/services/service.h"
-
+#include "language/language.h"
 #include "screens/services/fonts.h"
 #include "screens/services/messages.h"
+#include "screens/services/service.h"
 
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -18,12 +18,44 @@ namespace {
 
 Service<Printer, SystemPrinter> g_printer;
 
-QString noPrinterText()
-{
-    return QStringLiteral("No default printer is set up on this computer.");
-}
+// The reasons by language, in the order of PrintFailure.
+constexpr const char *kFailureTexts[5][5] = {
+    {"No default printer is set up on this computer.",
+     "The printer \"%1\" cannot be used.",
+     "The page could not be sent to \"%1\". Nothing was printed.",
+     "The printer reported an error. The page may not have been printed.",
+     "The printer \"%1\" is stopped or reports an error. Nothing was printed."},
+    {"Aucune imprimante par défaut n’est configurée sur cet ordinateur.",
+     "L’imprimante « %1 » ne peut pas être utilisée.",
+     "La page n’a pas pu être envoyée à « %1 ». Rien n’a été imprimé.",
+     "L’imprimante a signalé une erreur. Il se peut que la page n’ait pas été imprimée.",
+     "L’imprimante « %1 » est arrêtée ou signale une erreur. Rien n’a été imprimé."},
+    {"Auf diesem Computer ist kein Standarddrucker eingerichtet.",
+     "Der Drucker „%1“ kann nicht verwendet werden.",
+     "Die Seite konnte nicht an „%1“ gesendet werden. Es wurde nichts gedruckt.",
+     "Der Drucker hat einen Fehler gemeldet. Die Seite wurde möglicherweise nicht gedruckt.",
+     "Der Drucker „%1“ ist angehalten oder meldet einen Fehler. Es wurde nichts gedruckt."},
+    {"Su questo computer non è configurata alcuna stampante predefinita.",
+     "Impossibile usare la stampante «%1».",
+     "Impossibile inviare la pagina a «%1». Non è stato stampato nulla.",
+     "La stampante ha segnalato un errore. La pagina potrebbe non essere stata stampata.",
+     "La stampante «%1» è ferma o segnala un errore. Non è stato stampato nulla."},
+    {"No hay ninguna impresora predeterminada configurada en este equipo.",
+     "No se puede usar la impresora «%1».",
+     "No se pudo enviar la página a «%1». No se ha impreso nada.",
+     "La impresora ha informado de un error. Es posible que la página no se haya impreso.",
+     "La impresora «%1» está detenida o informa de un error. No se ha impreso nada."},
+};
 
 } // namespace
+
+QString printFailureText(PrintFailure reason, const QString &printer)
+{
+    // Messages of the program's own take English before a language is chosen.
+    const int row = std::max(0, languageRow(LangCode()));
+    const QString text = QString::fromUtf8(kFailureTexts[row][static_cast<int>(reason)]);
+    return text.contains(QLatin1String("%1")) ? text.arg(printer) : text;
+}
 
 QMarginsF safeMargins(const QMarginsF &deviceMinimum)
 {
@@ -35,7 +67,7 @@ QMarginsF safeMargins(const QMarginsF &deviceMinimum)
 PrintResult printLines(QPrinter &printer, const QStringList &lines)
 {
     if (!printer.isValid())
-        return {false, QStringLiteral("The printer \"%1\" cannot be used.").arg(printer.printerName())};
+        return {false, printFailureText(PrintFailure::PrinterUnusable, printer.printerName())};
     printer.setDocName(kAppTitle);
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
@@ -46,8 +78,7 @@ PrintResult printLines(QPrinter &printer, const QStringList &lines)
     if (!painter.begin(&printer)) {
         const QString target = printer.outputFileName().isEmpty() ? printer.printerName()
                                                                   : printer.outputFileName();
-        return {false, QStringLiteral("The page could not be sent to \"%1\". Nothing was printed.")
-                           .arg(target)};
+        return {false, printFailureText(PrintFailure::NotSent, target)};
     }
     painter.setFont(designFont(12));
     const QFontMetrics metrics(painter.font(), painter.device());
@@ -65,7 +96,7 @@ PrintResult printLines(QPrinter &printer, const QStringList &lines)
     }
     const bool ended = painter.end();
     if (!ended || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return {false, QStringLiteral("The printer reported an error. The page may not have been printed.")};
+        return {false, printFailureText(PrintFailure::PrinterError)};
     return {};
 }
 
@@ -91,12 +122,11 @@ PrintResult SystemPrinter::endDoc()
         return {};
     const QPrinterInfo info = m_lookup ? m_lookup() : QPrinterInfo();
     if (info.isNull())
-        return {false, noPrinterText()};
+        return {false, printFailureText(PrintFailure::NoPrinter)};
     if (info.state() == QPrinter::Error)
-        return {false, QStringLiteral("The printer \"%1\" is stopped or reports an error. "
-                                      "Nothing was printed.")
-                           .arg(info.description().isEmpty() ? info.printerName()
-                                                             : info.description())};
+        return {false, printFailureText(PrintFailure::PrinterStopped,
+                                        info.description().isEmpty() ? info.printerName()
+                                                                     : info.description())};
     QPrinter device(info, QPrinter::HighResolution);
     return printLines(device, lines);
 }

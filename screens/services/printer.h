@@ -12,6 +12,13 @@ class QPrinter;
 
 namespace numora {
 
+// Why a page was not (or not fully) printed.
+enum class PrintFailure { NoPrinter, PrinterUnusable, NotSent, PrinterError, PrinterStopped };
+
+// The reason in the interface language in force (English before one is chosen). `printer`,
+// the print system's own name for the printer or file, fills in the reasons that name one.
+QString printFailureText(PrintFailure reason, const QString &printer = {});
+
 struct PrintResult
 {
     bool ok = true;

@@ -1,10 +1,13 @@
 #include "screens/services/printer.h"
 
+#include "language/language.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -41,6 +44,36 @@ TEST(SystemPrinter, WithoutDefaultPrinterReportsItAndPrintsNothing)
     const PrintResult result = noPrinter.endDoc();
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, "No default printer is set up on this computer.");
+}
+
+TEST(PrintFailureText, EveryReasonSpeaksEachLanguageAndKeepsThePrintersOwnName)
+{
+    const QString name = QStringLiteral("Büro-Laser_2 %2");
+    const struct { PrintFailure reason; bool named; const char *english; } cases[] = {
+        {PrintFailure::NoPrinter, false, "No default printer is set up on this computer."},
+        {PrintFailure::PrinterUnusable, true, "The printer \"Büro-Laser_2 %2\" cannot be used."},
+        {PrintFailure::NotSent, true,
+         "The page could not be sent to \"Büro-Laser_2 %2\". Nothing was printed."},
+        {PrintFailure::PrinterError, false,
+         "The printer reported an error. The page may not have been printed."},
+        {PrintFailure::PrinterStopped, true,
+         "The printer \"Büro-Laser_2 %2\" is stopped or reports an error. Nothing was printed."},
+    };
+    for (const auto &c : cases) {
+        QStringList texts;
+        for (std::uint8_t lang = 0; lang <= 5; ++lang) {
+            LangCode() = lang;
+            const QString text = printFailureText(c.reason, name);
+            EXPECT_EQ(text.contains(name), c.named) << text.toStdString();
+            EXPECT_FALSE(text.contains("%1")) << text.toStdString();
+            texts << text;
+        }
+        EXPECT_EQ(texts[0], QString::fromUtf8(c.english));
+        EXPECT_EQ(texts[1], texts[0]);
+        EXPECT_EQ(QSet<QString>(texts.begin() + 1, texts.end()).size(), 5) << texts.join('|').toStdString();
+    }
+    EXPECT_EQ(LangCode(), 5);
+    LangCode() = 0;
 }
 
 QString pdfText(const QString &path)

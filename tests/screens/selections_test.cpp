@@ -1,5 +1,7 @@
 #include "windows_fixture.h"
 
+#include "../engine/scripted_source.h"
+
 #include "engine/generator.h"
 #include "scripted_source.h"
 #include "language/language.h"
@@ -9,7 +11,12 @@
 #include "screens/services/geometry.h"
 #include "screens/services/textcanvas.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QMenu>
 #include <QRadioButton>
 
 #include <set>
@@ -41,6 +48,36 @@ protected:
         forms().show(SelectionScreen::nameOf(kind));
     }
     SelectionScreen *screen(LottKind kind) { return forms().form<SelectionScreen>(SelectionScreen::nameOf(kind)); }
+    DisplayWindow *display(LottKind kind) { return forms().form<DisplayWindow>(DisplayWindow::nameOf(kind)); }
+    // Right-click inside the window: its context menu, open.
+    QMenu *openMenu(DisplayWindow *window)
+    {
+        const QPoint at(20, 20);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
+        QApplication::sendEvent(window, &event);
+        auto *menu = window->findChild<QMenu *>("mnuDisplay");
+        EXPECT_TRUE(menu && menu->isVisible());
+        return menu;
+    }
+    void pressCtrlC(DisplayWindow *window)
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
+    }
+    // The lottery's tickets as they should reach the clipboard: "45 3 19 22 7 31\n...".
+    static QString ticketsOf(LottKind kind)
+    {
+        const auto &table = engine::selections(kind);
+        QStringList tickets;
+        for (int i = 1; i <= table.nmsel; ++i) {
+            QStringList numbers;
+            for (int j = 1; j <= engine::drawnOf(kind); ++j)
+                numbers << QString::number(table.sel[i][j]);
+            tickets << numbers.join(' ');
+        }
+        return tickets.join('\n');
+    }
     QStringList shownLines(LottKind kind)
     {
         QStringList lines;
@@ -261,4 +298,124 @@ TEST_F(SelectionsTest, ACustomLotteryDrawingMoreThanItHoldsIsRefused)
     EXPECT_EQ(boxes.texts(), QStringList{"Pick is greater than the number of balls, Numora will cmdClose"});
     EXPECT_EQ(ending.endCalls(), 1);
     EXPECT_TRUE(shownLines(LottKind::LottCst).isEmpty());
+}
+
+TEST_F(SelectionsTest, CtrlCAndTheMenusCopyPutTheShownTicketsOnTheClipboard)
+{
+    ScriptedSource source(61);
+    source.push({45, 3, 19, 22, 7, 31, 1, 2, 40, 33, 27, 49, 8, 14, 10, 11, 12, 13,
+                 21, 20, 23, 24, 25, 26, 30, 29, 28, 38, 37, 36});
+    engine::setUniformSource(&source);
+    handOver(LottKind::Lott649, 20);
+    click(names::SelectPrn649, "disSel");
+    engine::setUniformSource(nullptr);
+    ASSERT_EQ(source.left(), 0u);
+    const QString tickets = ticketsOf(LottKind::Lott649);
+    EXPECT_EQ(tickets, "45 3 19 22 7 31\n1 2 40 33 27 49\n8 14 10 11 12 13\n"
+                       "21 20 23 24 25 26\n30 29 28 38 37 36");
+
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    ASSERT_NE(clipboard, nullptr);
+    DisplayWindow *window = display(LottKind::Lott649);
+    clipboard->setText("earlier text");
+    pressCtrlC(window);
+    EXPECT_EQ(clipboard->text(), tickets);
+
+    clipboard->setText("earlier text");
+    QMenu *menu = openMenu(window);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 1);
+    QAction *copy = menu->actions()[0];
+    EXPECT_EQ(copy->text(), "Copy");
+    EXPECT_TRUE(copy->isEnabled());
+    copy->trigger();
+    menu->hide();
+    EXPECT_EQ(clipboard->text(), tickets);
+
+    // The other two windows copy their own lines: seven numbers, and the custom count.
+    engine::state().cst = {3, 9, 3, 0, 1};
+    for (LottKind kind : {LottKind::LottS7, LottKind::LottCst}) {
+        handOver(kind, 50);
+        click(SelectionScreen::nameOf(kind), "disSel");
+        pressCtrlC(display(kind));
+        EXPECT_EQ(clipboard->text(), ticketsOf(kind));
+        EXPECT_EQ(clipboard->text().split('\n').size(), 5);
+        EXPECT_EQ(clipboard->text().split('\n')[0].split(' ').size(), engine::drawnOf(kind));
+    }
+}
+
+TEST_F(SelectionsTest, ADisplayWindowWithoutLinesLeavesTheClipboardAlone)
+{
+    // Shown again after its lines were closed away: the window comes back empty.
+    handOver(LottKind::LottS7, 20);
+    click(names::SelectPrnS7, "disSel");
+    forms().form(names::DisplayS7)->close();
+    DisplayWindow *window = forms().show(names::DisplayS7) ? display(LottKind::LottS7) : nullptr;
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->canvas()->lineCount(), 0);
+
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText("earlier text");
+    pressCtrlC(window);
+    QMenu *menu = openMenu(window);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(menu->actions()[0]->isEnabled());
+    menu->actions()[0]->trigger();
+    menu->hide();
+    window->copyTickets();
+    EXPECT_EQ(clipboard->text(), "earlier text");
+    EXPECT_TRUE(menu->actions()[0]->isEnabled()); // Ctrl+C stays live once the menu is gone
+}
+
+TEST_F(SelectionsTest, CopyCaptionFollowsTheLanguageWhenTheMenuOpens)
+{
+    handOver(LottKind::LottCst, 20);
+    click(names::SelectPrnCst, "disSel");
+    DisplayWindow *window = display(LottKind::LottCst);
+    const struct { std::uint8_t lang; const char *caption; } cases[] = {
+        {2, "Copier"}, {3, "Kopieren"}, {4, "Copia"}, {5, "Copiar"}, {1, "Copy"}, {0, "Copy"},
+    };
+    for (const auto &c : cases) {
+        LangCode() = c.lang;
+        QMenu *menu = openMenu(window);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->actions()[0]->text(), QString::fromUtf8(c.caption)) << int(c.lang);
+        menu->hide();
+    }
+    EXPECT_EQ(LangCode(), 0); // read, not set
+    EXPECT_EQ(window->windowTitle(), "Custom lottery 6/49");
+}
+
+TEST_F(SelectionsTest, APageThePrinterDidNotTakeIsReportedInTheLanguage)
+{
+    const struct { std::uint8_t lang; const char *sentence; const char *title; } cases[] = {
+        {0, "Your selections were not printed.", "Print"},
+        {1, "Your selections were not printed.", "Print"},
+        {2, "Vos grilles n’ont pas été imprimées.", "Impression"},
+        {3, "Ihre Tippreihen wurden nicht gedruckt.", "Drucken"},
+        {4, "Le combinazioni non sono state stampate.", "Stampa"},
+        {5, "Sus combinaciones no se han impreso.", "Impresión"},
+    };
+    SystemPrinter noPrinter([] { return QPrinterInfo(); });
+    setPrinter(&noPrinter);
+    QStringList reasons;
+    for (const auto &c : cases) {
+        forms().unloadAll();
+        engine::resetState();
+        boxes.clear();
+        LangCode() = c.lang;
+        handOver(LottKind::Lott649, 20);
+        click(names::SelectPrn649, "prnSel");
+        ASSERT_EQ(boxes.shown().size(), 2) << int(c.lang);
+        EXPECT_EQ(boxes.texts()[0], "Is the printer on?"); // the question keeps its words
+        const ShownMessage &box = boxes.shown()[1];
+        const QString reason = printFailureText(PrintFailure::NoPrinter);
+        EXPECT_EQ(box, (ShownMessage{QString::fromUtf8(c.sentence) + "\n\n" + reason,
+                                     QString::fromUtf8(c.title), MsgButtons::Ok, MsgIcon::Critical}))
+            << int(c.lang);
+        reasons << reason;
+    }
+    EXPECT_EQ(reasons[0], "No default printer is set up on this computer.");
+    EXPECT_EQ(reasons[0], reasons[1]);
+    EXPECT_EQ(QSet<QString>(reasons.begin() + 1, reasons.end()).size(), 5);
 }
