@@ -103,7 +103,9 @@ void widenToFit(QLabel *label, int leftTwips, int rightTwips)
     QRect r = label->geometry();
     if (needed <= r.width())
         return;
-    r.setRight(std::max(r.right(), std::min(px(rightTwips) - 1, r.left() + needed - 1)));
+    // Its right edge moves to the right as far as it needs and may, never past rightTwips...
+    r.setRight(std::min(px(rightTwips), std::max(r.right() + 1, r.left() + needed)) - 1);
+    // ...and its left edge to the left for the rest.
     r.setLeft(std::min(r.left(), std::max(px(leftTwips), r.right() + 1 - needed)));
     label->setGeometry(r);
 }

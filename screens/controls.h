@@ -49,9 +49,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// Where a label's text is wider than the label, widens it into the free room beside it, to the
-// right up to `rightTwips` and then to the left down to `leftTwips` (its parent's twips). A text
-// that fits leaves the label exactly where it was designed.
+// Where a label's text is wider than the label, widens it into the free room beside it: its
+// right edge at most at `rightTwips`, then its left edge as far left as `leftTwips` (its
+// parent's twips). A text that fits leaves the label exactly where it was designed.
 void widenToFit(QLabel *label, int leftTwips, int rightTwips);
 
 // The background colour of a label, as a style sheet so it also shows without a palette role.

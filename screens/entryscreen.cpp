@@ -127,6 +127,9 @@ constexpr Tip kTips649[] = {
     {"a pico tu 649 lucky númeroses", "Cuando un número abotonar es hacer tictac él es mostrada"},
 };
 
+// Between a caption widened for its language and the control it leads to.
+constexpr int kCaptionGap = 60;
+
 // The custom title label by interface language.
 constexpr const char *kCstSetCaptions[] = {
     "Lucky number set", "Nombre Chanceux", "Glücklich Zahlen setzen", "Lucky numero assestata",
@@ -298,7 +301,7 @@ void EntryScreen::lblCsSet_lang_update()
     // The numbers follow at its right; a longer caption takes the room at its left, below the
     // last row of number buttons.
     const Variant &v = variant(m_kind);
-    widenToFit(m_title, v.firstButton.left, v.title.place.left + v.title.place.width);
+    widenToFit(m_title, v.firstButton.left, v.display.place.left - kCaptionGap);
 }
 
 void EntryScreen::slider_setup()
