@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numora/version.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,7 +11,7 @@
 namespace numora {
 
 // Shown in the title bar of every message box that is given no title of its own.
-inline const QString kAppTitle = QStringLiteral("Numora INET 1.6");
+inline const QString kAppTitle = QStringLiteral("Numora INET ") + QLatin1String(kVersion);
 
 enum class MsgButtons { Ok, OkCancel };
 enum class MsgAnswer { Ok, Cancel };
