@@ -1,5 +1,6 @@
 // Generates tickets with the program's generator and compares the share of lucky numbers in
 // them with its exact expectation. Prints one line of JSON.
+#include "engine/custom.h"
 #include "engine/generator.h"
 #include "engine/skewstats.h"
 
@@ -87,16 +88,22 @@ int main(int argc, char **argv)
     }
 
     int b = 0, d = 0, slotCount = 0, maxLucky = 0;
-    if (lottery == "649") {
-        b = 49; d = 6; slotCount = 6; maxLucky = 6;
-    } else if (lottery == "s7") {
-        b = 47; d = 7; slotCount = 7; maxLucky = 7;
+    if (lottery == "649" || lottery == "s7") {
+        const LottProfile &p =
+            profile(lottery == "649" ? LottKind::Lott649 : LottKind::LottS7);
+        b = p.balls; d = p.drawn; slotCount = p.slotCount; maxLucky = p.slotCount;
     } else if (lottery == "custom") {
         if (!balls || !drawn || !setSize)
             return usage("a custom lottery needs --balls, --drawn and --set-size");
-        if (*balls < 9 || *balls > 80 || *drawn < 1 || *drawn > 8 || *setSize < 1 || *setSize > *drawn)
+        const auto inRange = [](long long value, CstRow row) {
+            const CstRange r = cstRange(row);
+            return value >= r.low && value <= r.high;
+        };
+        if (!inRange(*balls, CstRow::BallsIn) || !inRange(*drawn, CstRow::BallsDrawn)
+            || !inRange(*setSize, CstRow::SetSize) || *setSize > *drawn)
             return usage("custom: balls 9 to 80, drawn 1 to 8, set size 1 to drawn");
-        b = static_cast<int>(*balls); d = static_cast<int>(*drawn); slotCount = 8;
+        b = static_cast<int>(*balls); d = static_cast<int>(*drawn);
+        slotCount = profile(LottKind::LottCst).slotCount;
         maxLucky = static_cast<int>(*setSize);
     } else {
         return usage("--lottery must be 649, s7 or custom");

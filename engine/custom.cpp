@@ -38,6 +38,12 @@ CstRange cstRange(CstRow row)
     return row == CstRow::BallsIn ? CstRange{9, 80} : CstRange{1, 8};
 }
 
+int cstDefault(CstRow row)
+{
+    constexpr int kDefaults[3] = {6, 6, 49}; // by CstRow
+    return kDefaults[static_cast<int>(row)];
+}
+
 void CstDefaults()
 {
     LuckyState &s = lucky(LottKind::LottCst);
@@ -47,9 +53,9 @@ void CstDefaults()
     state().cst.selGenerated = 0;
     for (int i = 1; i <= kMaxSlots; ++i)
         s.set[i] = 0;
-    state().cst.setSize = 6;
-    state().cst.ballsDrawn = 6;
-    state().cst.ballsIn = 49;
+    state().cst.setSize = cstDefault(CstRow::SetSize);
+    state().cst.ballsDrawn = cstDefault(CstRow::BallsDrawn);
+    state().cst.ballsIn = cstDefault(CstRow::BallsIn);
 }
 
 int cstValue(CstRow row)

@@ -18,7 +18,10 @@ struct CstRange
 };
 CstRange cstRange(CstRow row);
 
-// Empties the custom lucky set and puts the settings back to 6, 6 and 49.
+// The settings the custom lottery starts from: a set of 6, 6 balls drawn of 49.
+int cstDefault(CstRow row);
+
+// Empties the custom lucky set and puts the settings back to their defaults (cstDefault).
 // (The settings window's text boxes are the caller's.)
 void CstDefaults();
 

@@ -124,6 +124,7 @@ GenResult GenSelections(LottKind kind, const std::function<void()> &displaySetup
 
     const DrawSpec spec{balls, drawn, profile(kind).slotCount, ls.skewFac, ls.set};
     drawSelections(spec, std::min<int>(table.nmsel, kMaxSelections), table, source);
+    // The 6/49 lottery's duplicate flag is the redraw flag of every lottery's generator.
     st.lucky[index(LottKind::Lott649)].numDup = 0;
     setGeneratedFlag(kind, 1);
     return GenResult::Generated;

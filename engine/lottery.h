@@ -16,7 +16,7 @@ struct LottProfile
     LottKind kind;
     int balls;    // B; 0 for the custom lottery, whose B comes from its settings
     int drawn;    // D; 0 for the custom lottery
-    int slotCount;    // N: the size of the lucky array and the number of lucky slotCount
+    int slotCount;    // N: the size of the lucky array and the number of lucky slots
     const char *name;
 };
 

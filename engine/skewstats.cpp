@@ -68,10 +68,10 @@ LuckyShare expectedLuckyShare(int balls, int drawn, int slotCount, double factor
     double mean = 0.0;
     double square = 0.0;
     for (int mask = 0; mask < masks; ++mask) {
-        const int lucky = std::popcount(static_cast<unsigned>(mask));
+        const int held = std::popcount(static_cast<unsigned>(mask)); // lucky numbers held
         for (int m = 0; m <= drawn; ++m) {
-            mean += prob[mask][m] * lucky;
-            square += prob[mask][m] * lucky * lucky;
+            mean += prob[mask][m] * held;
+            square += prob[mask][m] * held * held;
         }
     }
     return {mean, square - mean * mean, drawn > 0 ? mean / drawn : 0.0};

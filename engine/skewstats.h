@@ -12,7 +12,7 @@ struct LuckyShare
     double share;          // expectedCount / D
 };
 
-// For a lottery of B balls and D drawn with N slotCount at the given skew factor, and the lucky
+// For a lottery of B balls and D drawn with N lucky slots at the given skew factor, and the lucky
 // array (entries 1..N; 0 where no number was entered).
 LuckyShare expectedLuckyShare(int balls, int drawn, int slotCount, double factor,
                               const std::array<std::uint8_t, kMaxSlots + 1> &lucky);
