@@ -1,5 +1,7 @@
 #include "help/about.h"
 
+#include "numora/version.h"
+
 #include "assets/pictures.h"
 #include "help/infowindows.h"
 #include "help/licenceviewer.h"
@@ -24,22 +26,6 @@ namespace {
 const QString kSysInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString kSysInfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 const QString kSysInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
-
-// Centres `window` on `owner`, kept on the owner's screen.
-void centreOnOwner(QWidget *window, QWidget *owner)
-{
-    const int frame = px(frameHeightTwips(window));
-    QRect outer(QPoint(), QSize(window->width(), window->height() + frame));
-    outer.moveCenter(owner->frameGeometry().center());
-    if (QScreen *screen = owner->screen()) {
-        const QRect available = screen->availableGeometry();
-        outer.moveRight(std::min(outer.right(), available.right()));
-        outer.moveBottom(std::min(outer.bottom(), available.bottom()));
-        outer.moveLeft(std::max(outer.left(), available.left()));
-        outer.moveTop(std::max(outer.top(), available.top()));
-    }
-    window->move(outer.topLeft());
-}
 
 } // namespace
 
@@ -91,7 +77,7 @@ void About::createLabels()
                        960, 180, 4815, 540);
     m_lblTitle->setTextFormat(Qt::RichText);
     m_lblVersion = label(new QLabel, "lblVersion",
-                         QStringLiteral("V  1.6 Internet Edition.\n") + kDistributorCredit + '.',
+                         QStringLiteral("V  ") + QLatin1String(kVersion) + QStringLiteral(" Internet Edition.\n") + kDistributorCredit + '.',
                          960, 780, 4815, 480);
     m_lblDescription = label(
         new ClickLabel, "lblDescription",
@@ -151,9 +137,9 @@ void About::load()
     if (forms().isLoaded(names::MainWindow)) {
         QWidget *owner = forms().form(names::MainWindow);
         setParent(owner, windowFlags());
-        centreOnOwner(this, owner);
+        centreWindow(this, owner);
     } else {
-        centreOnScreen(this);
+        centreWindow(this);
     }
     m_cmdOK->setFocus();
 }

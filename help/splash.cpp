@@ -57,7 +57,7 @@ void Splash::load()
 {
     for (QLabel *label : {m_lblCompany, m_lblCopyright, m_lblCopyright2})
         setLabelBackground(label, Qt::white);
-    centreOnScreen(this);
+    centreWindow(this);
     m_Timer1->start();
 }
 

@@ -54,7 +54,7 @@ protected:
 // parent's twips). A text that fits leaves the label exactly where it was designed.
 void widenToFit(QLabel *label, int leftTwips, int rightTwips);
 
-// The background colour of a label, as a style sheet so it also shows without a palette role.
+// The background colour of a label: filled from its palette, whatever its background role.
 void setLabelBackground(QLabel *label, const QColor &colour);
 
 } // namespace numora

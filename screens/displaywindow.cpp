@@ -1,9 +1,9 @@
 #include "screens/displaywindow.h"
 
 #include "assets/pictures.h"
-#include "engine/numtext.h"
 #include "language/language.h"
 #include "screens/names.h"
+#include "screens/numbertext.h"
 #include "screens/services/fonts.h"
 #include "screens/services/geometry.h"
 #include "screens/services/textcanvas.h"
@@ -116,9 +116,7 @@ void DisplayWindow::load()
     if (m_kind != engine::LottKind::LottCst)
         return;
     const engine::CustomSettings &cst = engine::state().cst;
-    setWindowTitle(QStringLiteral("Custom lottery %1/%2")
-                       .arg(QString::fromStdString(engine::plain(cst.ballsDrawn)),
-                            QString::fromStdString(engine::plain(cst.ballsIn))));
+    setWindowTitle(customLotteryCaption(cst.ballsDrawn, cst.ballsIn));
     engine::state().cst.session = 2;
 }
 

@@ -1,10 +1,11 @@
 #include "screens/entryscreen.h"
 
 #include "assets/pictures.h"
-#include "engine/numtext.h"
+#include "engine/custom.h"
 #include "language/language.h"
 #include "screens/controls.h"
 #include "screens/names.h"
+#include "screens/numbertext.h"
 #include "screens/oddswindow.h"
 #include "screens/selectionscreen.h"
 #include "screens/services/fonts.h"
@@ -22,15 +23,10 @@ using engine::LottKind;
 
 namespace {
 
-struct Rect
-{
-    int left, top, width, height;
-};
-
 struct Control
 {
     const char *name;
-    Rect place;
+    TwipsRect place;
 };
 
 struct Tip
@@ -50,7 +46,7 @@ struct Variant
     const char *icon;
     int buttons;     // btnS1 to btnS<buttons>
     int perRow;
-    Rect firstButton; // left, top, width, height of btnS1
+    TwipsRect firstButton; // btnS1
     int pitchAcross;
     int pitchDown;
     Control title;
@@ -72,44 +68,92 @@ struct Variant
 const Variant &variant(LottKind kind)
 {
     static const Variant variants[] = {
-        {names::Entry649, "Numora- Enter  6 lucky numbers", 5775, 5370, true, "entry649",
-         "icon-649", 49, 9, {240, 600, 495, 375}, 600, 600,
-         {"lbl649ent", {2760, 3480, 1455, 255}}, "Lucky 649 numbers",
-         {"lbl649ent_shw", {2760, 3840, 1455, 255}},
-         {"lblSliVal", {1560, 4200, 2775, 255}},
-         {"Slider1", {1560, 4560, 2775, 630}},
-         {"cmd649Odds", {240, 4320, 1095, 375}},
-         {"btnQuickPick649", {240, 4800, 1095, 375}},
-         {"btnUndo", {4440, 4320, 1095, 375}},
-         {"btnNext", {4440, 4800, 1095, 375}},
-         "Gives  randomly generated selections without lucky numbers skewed in, percent lucky "
-         "numbers=0.",
-         "Numora adds the 649 lucky number skew here", false, true, {nullptr, nullptr}},
-        {names::EntryS7, "Enter 7 lucky numbers", 5760, 5370, false, "entryS7", "icon-s7", 47, 9,
-         {240, 600, 495, 375}, 600, 600,
-         {"lblS7", {2280, 3480, 1575, 255}}, "  Lucky S7 numbers",
-         {"lblS7ent", {2280, 3840, 1575, 255}},
-         {"lblSliS7Val", {1560, 4200, 2775, 255}},
-         {"SliS7", {1560, 4560, 2775, 630}},
-         {"cmdS7Odds", {240, 4200, 1095, 375}},
-         {"btnQuickPickS7", {240, 4800, 1095, 375}},
-         {"btnUndoS7", {4560, 4200, 975, 375}},
-         {"btnNextS7", {4560, 4800, 975, 375}},
-         nullptr, "Numora adds the S7 lucky number skew here", true, false,
-         {"Start Picking by clicking the number buttons",
-          "When a number button is clicked it is shown in this space"}},
-        {names::EntryCst, "Enter Custom Lottery ", 5520, 5580, false, "entryCst", "icon-cst", 80,
-         8, {360, 360, 495, 255}, 600, 360,
-         {"lblCsSet", {1440, 3960, 1455, 255}}, "Lucky number set",
-         {"lblCsent", {2880, 3960, 2175, 255}},
-         {"lblSliCstVal", {1440, 4320, 2775, 255}},
-         {"SliCst", {1440, 4680, 2775, 495}},
-         {"cmdCOdds", {360, 4320, 975, 375}},
-         {"btnQuickPickCst", {360, 4800, 975, 375}},
-         {"btnUndoCst", {4320, 4320, 855, 375}},
-         {"btnNextCst", {4320, 4800, 855, 375}},
-         nullptr, "Numora adds the Cst lucky number skew here", true, false,
-         {"Lucky number set", "Enter the lucky number set here"}},
+        {
+            .name = names::Entry649,
+            .caption = "Numora- Enter  6 lucky numbers",
+            .clientWidth = 5775,
+            .clientHeight = 5370,
+            .centred = true,
+            .picture = "entry649",
+            .icon = "icon-649",
+            .buttons = 49,
+            .perRow = 9,
+            .firstButton = {240, 600, 495, 375},
+            .pitchAcross = 600,
+            .pitchDown = 600,
+            .title = {"lbl649ent", {2760, 3480, 1455, 255}},
+            .titleCaption = "Lucky 649 numbers",
+            .display = {"lbl649ent_shw", {2760, 3840, 1455, 255}},
+            .percent = {"lblSliVal", {1560, 4200, 2775, 255}},
+            .slider = {"Slider1", {1560, 4560, 2775, 630}},
+            .odds = {"cmd649Odds", {240, 4320, 1095, 375}},
+            .quickPick = {"btnQuickPick649", {240, 4800, 1095, 375}},
+            .undo = {"btnUndo", {4440, 4320, 1095, 375}},
+            .next = {"btnNext", {4440, 4800, 1095, 375}},
+            .quickPickTip = "Gives  randomly generated selections without lucky numbers skewed "
+                            "in, percent lucky numbers=0.",
+            .sliderTip = "Numora adds the 649 lucky number skew here",
+            .undoRefreshes = false,
+            .tipOnTitle = true,
+            .tip = {nullptr, nullptr},
+        },
+        {
+            .name = names::EntryS7,
+            .caption = "Enter 7 lucky numbers",
+            .clientWidth = 5760,
+            .clientHeight = 5370,
+            .centred = false,
+            .picture = "entryS7",
+            .icon = "icon-s7",
+            .buttons = 47,
+            .perRow = 9,
+            .firstButton = {240, 600, 495, 375},
+            .pitchAcross = 600,
+            .pitchDown = 600,
+            .title = {"lblS7", {2280, 3480, 1575, 255}},
+            .titleCaption = "  Lucky S7 numbers",
+            .display = {"lblS7ent", {2280, 3840, 1575, 255}},
+            .percent = {"lblSliS7Val", {1560, 4200, 2775, 255}},
+            .slider = {"SliS7", {1560, 4560, 2775, 630}},
+            .odds = {"cmdS7Odds", {240, 4200, 1095, 375}},
+            .quickPick = {"btnQuickPickS7", {240, 4800, 1095, 375}},
+            .undo = {"btnUndoS7", {4560, 4200, 975, 375}},
+            .next = {"btnNextS7", {4560, 4800, 975, 375}},
+            .quickPickTip = nullptr,
+            .sliderTip = "Numora adds the S7 lucky number skew here",
+            .undoRefreshes = true,
+            .tipOnTitle = false,
+            .tip = {"Start Picking by clicking the number buttons",
+                    "When a number button is clicked it is shown in this space"},
+        },
+        {
+            .name = names::EntryCst,
+            .caption = "Enter Custom Lottery ",
+            .clientWidth = 5520,
+            .clientHeight = 5580,
+            .centred = false,
+            .picture = "entryCst",
+            .icon = "icon-cst",
+            .buttons = 80,
+            .perRow = 8,
+            .firstButton = {360, 360, 495, 255},
+            .pitchAcross = 600,
+            .pitchDown = 360,
+            .title = {"lblCsSet", {1440, 3960, 1455, 255}},
+            .titleCaption = "Lucky number set",
+            .display = {"lblCsent", {2880, 3960, 2175, 255}},
+            .percent = {"lblSliCstVal", {1440, 4320, 2775, 255}},
+            .slider = {"SliCst", {1440, 4680, 2775, 495}},
+            .odds = {"cmdCOdds", {360, 4320, 975, 375}},
+            .quickPick = {"btnQuickPickCst", {360, 4800, 975, 375}},
+            .undo = {"btnUndoCst", {4320, 4320, 855, 375}},
+            .next = {"btnNextCst", {4320, 4800, 855, 375}},
+            .quickPickTip = nullptr,
+            .sliderTip = "Numora adds the Cst lucky number skew here",
+            .undoRefreshes = true,
+            .tipOnTitle = false,
+            .tip = {"Lucky number set", "Enter the lucky number set here"},
+        },
     };
     return variants[engine::index(kind)];
 }
@@ -127,6 +171,12 @@ constexpr Tip kTips649[] = {
     {"a pico tu 649 lucky númeroses", "Cuando un número abotonar es hacer tictac él es mostrada"},
 };
 
+// The skew slider: positions 0 to 9, ten percent each, starting at 20 percent.
+constexpr int kSliderMax = 9;
+constexpr int kSliderStart = 2;
+constexpr int kSliderPageStep = 5;
+constexpr int kPercentPerStep = 10;
+
 // Between a caption widened for its language and the control it leads to.
 constexpr int kCaptionGap = 60;
 
@@ -136,16 +186,10 @@ constexpr const char *kCstSetCaptions[] = {
     "Lucky number set",
 };
 
-QString lb(long long n)
-{
-    return QString::fromStdString(engine::leadingBlank(n));
-}
-
 void place(QWidget *widget, const Control &control)
 {
     widget->setObjectName(QString::fromLatin1(control.name));
-    placeTwips(widget, control.place.left, control.place.top, control.place.width,
-               control.place.height);
+    placeTwips(widget, control.place);
 }
 
 } // namespace
@@ -270,7 +314,7 @@ void EntryScreen::load()
         break;
     }
     if (variant(m_kind).centred)
-        centreOnScreen(this);
+        centreWindow(this);
 }
 
 void EntryScreen::writeCustomCaption()
@@ -284,7 +328,9 @@ void EntryScreen::writeCustomCaption()
 void EntryScreen::hide_extra_buttons()
 {
     const int ballsIn = engine::state().cst.ballsIn;
-    for (int n = 10; n <= m_numbers.size(); ++n) {
+    // The smallest custom lottery holds 9 balls: the buttons up to 9 always stay.
+    const int firstExtra = engine::cstRange(engine::CstRow::BallsIn).low + 1;
+    for (int n = firstExtra; n <= m_numbers.size(); ++n) {
         if (ballsIn < n) {
             m_numbers[n - 1]->setVisible(false);
             m_numbers[n - 1]->setEnabled(false);
@@ -308,15 +354,15 @@ void EntryScreen::slider_setup()
 {
     m_settingUp = true;
     m_slider->setEnabled(true);
-    m_slider->setRange(0, 9);
+    m_slider->setRange(0, kSliderMax);
     m_slider->setSingleStep(1);
-    m_slider->setPageStep(5);
+    m_slider->setPageStep(kSliderPageStep);
     m_slider->setTickPosition(QSlider::TicksBelow);
     m_slider->setTickInterval(1);
-    m_slider->setProperty(kPopupText, QStringLiteral("20"));
-    m_slider->setValue(2);
+    m_slider->setProperty(kPopupText, QString::number(kSliderStart * kPercentPerStep));
+    m_slider->setValue(kSliderStart);
     m_settingUp = false;
-    engine::setSkewPercent(m_kind, m_slider->value() * 10);
+    engine::setSkewPercent(m_kind, m_slider->value() * kPercentPerStep);
 }
 
 void EntryScreen::numberClick(int number)
@@ -437,7 +483,7 @@ void EntryScreen::sliderClick()
 
 void EntryScreen::percentUpdate()
 {
-    engine::setSkewPercent(m_kind, m_slider->value() * 10);
+    engine::setSkewPercent(m_kind, m_slider->value() * kPercentPerStep);
     m_percent->setText(QStringLiteral("Percent chance of lucky numbers=")
                        + lb(engine::skewPercent(m_kind)));
 }

@@ -1,5 +1,7 @@
 #include "screens/mainwindow.h"
 
+#include "numora/version.h"
+
 #include "assets/pictures.h"
 #include "engine/custom.h"
 #include "engine/lottery.h"
@@ -55,7 +57,7 @@ constexpr Tip kImageTips[] = {
 MainWindow::MainWindow(QWidget *parent)
     : Form(parent, fixedSingleFlags())
 {
-    setWindowTitle(QStringLiteral("Corvane Numora 1.6"));
+    setWindowTitle(QStringLiteral("Corvane Numora ") + QLatin1String(kVersion));
     setWindowIcon(icon(QStringLiteral("icon-numora")));
     setClientSizeTwips(this, 4920, 4980);
     setFont(controlFont());
@@ -98,7 +100,7 @@ MainWindow::MainWindow(QWidget *parent)
 void MainWindow::load()
 {
     set_lang_captions();
-    centreOnScreen(this);
+    centreWindow(this);
 }
 
 void MainWindow::set_lang_captions()

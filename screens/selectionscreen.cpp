@@ -2,11 +2,11 @@
 
 #include "assets/pictures.h"
 #include "engine/generator.h"
-#include "engine/numtext.h"
 #include "language/language.h"
 #include "screens/controls.h"
 #include "screens/displaywindow.h"
 #include "screens/names.h"
+#include "screens/numbertext.h"
 #include "screens/services/fonts.h"
 #include "screens/services/geometry.h"
 #include "screens/services/messages.h"
@@ -29,11 +29,6 @@ using engine::LottKind;
 
 namespace {
 
-struct Rect
-{
-    int left, top, width, height;
-};
-
 struct Variant
 {
     QString name;
@@ -46,8 +41,8 @@ struct Variant
     const char *skewLabelName;
     const char *picture;
     const char *icon;
-    Rect frame;
-    Rect options[3];
+    TwipsRect frame;
+    TwipsRect options[3];
     int buttonTop;
     int skewLabelTop;
 };
@@ -73,6 +68,12 @@ const Variant &variant(LottKind kind)
 
 constexpr int kCounts[3] = {5, 10, 20};
 
+// The display window shrinks for five or ten selections to this share of its outer height,
+// plus a fixed extra; twenty keep the designed height.
+constexpr double kFiveHeightShare = 0.27;
+constexpr double kTenHeightShare = 0.51;
+constexpr int kShrunkHeightExtraTwips = 260;
+
 // Captions of five, ten, twenty, Show, Print and Close by language.
 constexpr const char *kCaptions[5][6] = {
     {"Five", "Ten", "Twenty", "Show", "Print", "Close"},
@@ -90,11 +91,6 @@ constexpr const char *kNotPrinted[5][2] = {
     {"Le combinazioni non sono state stampate.", "Stampa"},
     {"Sus combinaciones no se han impreso.", "Impresión"},
 };
-
-QString lb(long long n)
-{
-    return QString::fromStdString(engine::leadingBlank(n));
-}
 
 } // namespace
 
@@ -116,7 +112,7 @@ SelectionScreen::SelectionScreen(LottKind kind, QWidget *parent)
 
     m_frame = new FrameBox(QString::fromUtf8(v.frameCaption), this);
     m_frame->setObjectName(QString::fromLatin1(v.frameName));
-    placeTwips(m_frame, v.frame.left, v.frame.top, v.frame.width, v.frame.height);
+    placeTwips(m_frame, v.frame);
     if (v.frameTip)
         m_frame->setToolTip(QString::fromUtf8(v.frameTip));
 
@@ -124,8 +120,7 @@ SelectionScreen::SelectionScreen(LottKind kind, QWidget *parent)
     for (int i = 0; i < 3; ++i) {
         auto *option = new OptionButton(QString::fromLatin1(optionCaptions[i]), m_frame);
         option->setObjectName(QString::fromLatin1(v.optionPrefix) + QString::number(kCounts[i]));
-        const Rect &r = v.options[i];
-        placeTwips(option, r.left, r.top, r.width, r.height);
+        placeTwips(option, v.options[i]);
         const int count = kCounts[i];
         connect(option, &QRadioButton::clicked, this, [this, count] { optionClicked(count); });
         m_options[i] = option;
@@ -262,10 +257,12 @@ void SelectionScreen::setUpDisplay()
     const int outer = outerHeightTwips(window);
     switch (engine::selections(m_kind).nmsel) {
     case 5:
-        setOuterHeightTwips(window, static_cast<int>(std::floor(outer * 0.27)) + 260);
+        setOuterHeightTwips(window, static_cast<int>(std::floor(outer * kFiveHeightShare))
+                                        + kShrunkHeightExtraTwips);
         break;
     case 10:
-        setOuterHeightTwips(window, static_cast<int>(std::floor(outer * 0.51)) + 260);
+        setOuterHeightTwips(window, static_cast<int>(std::floor(outer * kTenHeightShare))
+                                        + kShrunkHeightExtraTwips);
         break;
     default:
         break;
@@ -282,9 +279,7 @@ bool SelectionScreen::generate()
         return false;
     }
     if (m_kind == LottKind::LottCst) {
-        setWindowTitle(QStringLiteral("Custom lottery %1/%2")
-                           .arg(engine::drawnOf(m_kind))
-                           .arg(engine::ballsOf(m_kind)));
+        setWindowTitle(customLotteryCaption(engine::drawnOf(m_kind), engine::ballsOf(m_kind)));
     }
     return true;
 }

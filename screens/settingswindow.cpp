@@ -2,10 +2,10 @@
 
 #include "assets/pictures.h"
 #include "engine/lottery.h"
-#include "engine/numtext.h"
 #include "language/language.h"
 #include "screens/controls.h"
 #include "screens/names.h"
+#include "screens/numbertext.h"
 #include "screens/services/fonts.h"
 #include "screens/services/geometry.h"
 #include "screens/services/messages.h"
@@ -26,7 +26,6 @@ struct RowDesign
     const char *caption;
     int nameWidth;
     const char *text;
-    const char *initial;
     const char *down;
     const char *valueLabel;
     int valueWidth;
@@ -35,11 +34,11 @@ struct RowDesign
 };
 
 constexpr RowDesign kRows[3] = {
-    {"Label1", "lucky number set   (1-8)", 2175, "Text1", "6", "imgCBtnDn1", "Label4", 135,
+    {"Label1", "lucky number set   (1-8)", 2175, "Text1", "imgCBtnDn1", "Label4", 135,
      "imgCBtnUp1", 240},
-    {"Label2", "balls drawn           (1-8)", 2175, "Text2", "6", "imgCBtnDn2", "Label5", 135,
+    {"Label2", "balls drawn           (1-8)", 2175, "Text2", "imgCBtnDn2", "Label5", 135,
      "imgCBtnUp2", 840},
-    {"Label3", "balls in lottery       (9-80)", 2055, "Text3", "49", "imgCBtn3", "Label6", 255,
+    {"Label3", "balls in lottery       (9-80)", 2055, "Text3", "imgCBtn3", "Label6", 255,
      "imgCBtnUp3", 1440},
 };
 
@@ -62,11 +61,6 @@ constexpr int kTextLeft = 2400;
 constexpr int kTextGap = 60;
 
 const char *kRowNames[3] = {"lucky number set", "balls drawn", "balls in lottery"};
-
-QString lb(long long n)
-{
-    return QString::fromStdString(engine::leadingBlank(n));
-}
 
 } // namespace
 
@@ -104,7 +98,9 @@ void SettingsWindow::createRow(int index)
     r.name->setObjectName(QString::fromLatin1(d.nameLabel));
     placeTwips(r.name, kRowLeft, d.top, d.nameWidth, 255);
 
-    r.text = new QLineEdit(QString::fromLatin1(d.initial), this);
+    // Both show the row's default until the user changes it.
+    const QString initial = plainText(engine::cstDefault(cstRow));
+    r.text = new QLineEdit(initial, this);
     r.text->setObjectName(QString::fromLatin1(d.text));
     placeTwips(r.text, kTextLeft, d.top, 375, 285);
     r.text->setAccessibleName(rowName);
@@ -120,7 +116,7 @@ void SettingsWindow::createRow(int index)
     r.down = arrow(d.down, "arrow-down", 3000, QStringLiteral(" down"));
     r.up = arrow(d.up, "arrow-up", 4080, QStringLiteral(" up"));
 
-    r.value = new QLabel(QString::fromLatin1(d.initial), this);
+    r.value = new QLabel(initial, this);
     r.value->setObjectName(QString::fromLatin1(d.valueLabel));
     placeTwips(r.value, 3720, d.top, d.valueWidth, 255);
 

@@ -34,11 +34,6 @@ void Forms::registerForm(const QString &name, Factory factory)
     m_factories[name] = std::move(factory);
 }
 
-bool Forms::isRegistered(const QString &name) const
-{
-    return m_factories.contains(name);
-}
-
 QWidget *Forms::form(const QString &name)
 {
     if (auto it = findLoaded(name); it != m_loaded.end())

@@ -47,7 +47,6 @@ public:
 
     // Registering a name again replaces its factory; a loaded window stays as it is.
     void registerForm(const QString &name, Factory factory);
-    bool isRegistered(const QString &name) const;
 
     // The window, created and loaded if it is not loaded; nullptr for an unregistered name.
     QWidget *form(const QString &name);

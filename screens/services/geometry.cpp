@@ -19,6 +19,11 @@ int twips(int pixels)
     return pixels * kTwipsPerPixel;
 }
 
+void placeTwips(QWidget *widget, const TwipsRect &place)
+{
+    placeTwips(widget, place.left, place.top, place.width, place.height);
+}
+
 void placeTwips(QWidget *widget, int left, int top, int width, int height)
 {
     widget->setGeometry(px(left), px(top), px(width), px(height));
@@ -41,26 +46,22 @@ Qt::WindowFlags fixedDialogFlags()
         | Qt::WindowCloseButtonHint;
 }
 
-void setFixedSingleBorder(QWidget *window)
+void centreWindow(QWidget *window, const QWidget *owner)
 {
-    window->setWindowFlags(fixedSingleFlags());
-}
-
-void setFixedDialogBorder(QWidget *window)
-{
-    window->setWindowFlags(fixedDialogFlags());
-}
-
-void centreOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen();
+    QScreen *screen = owner ? owner->screen() : window->screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     const int frame = px(frameHeightTwips(window));
     QRect outer(QPoint(), QSize(window->width(), window->height() + frame));
-    outer.moveCenter(screen->availableGeometry().center());
+    outer.moveCenter(owner ? owner->frameGeometry().center()
+                           : screen ? screen->availableGeometry().center() : QPoint());
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        outer.moveRight(std::min(outer.right(), available.right()));
+        outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+        outer.moveLeft(std::max(outer.left(), available.left()));
+        outer.moveTop(std::max(outer.top(), available.top()));
+    }
     window->move(outer.topLeft());
 }
 

@@ -14,8 +14,15 @@ inline constexpr int kDefaultFrameTwips = 375;
 int px(int twips);
 int twips(int pixels);
 
+// A control's designed place: left, top, width and height in twips.
+struct TwipsRect
+{
+    int left, top, width, height;
+};
+
 // Places a control by its designed left, top, width and height.
 void placeTwips(QWidget *widget, int left, int top, int width, int height);
+void placeTwips(QWidget *widget, const TwipsRect &place);
 // Fixes a window's client area to the designed size.
 void setClientSizeTwips(QWidget *window, int width, int height);
 
@@ -23,10 +30,10 @@ void setClientSizeTwips(QWidget *window, int width, int height);
 Qt::WindowFlags fixedSingleFlags();
 // Window flags for a fixed dialog border window (title bar and close box only).
 Qt::WindowFlags fixedDialogFlags();
-void setFixedSingleBorder(QWidget *window);
-void setFixedDialogBorder(QWidget *window);
 
-void centreOnScreen(QWidget *window);
+// Centres a window, frame included, on `owner`, or on its screen when there is no owner; it
+// is kept within the screen's available area.
+void centreWindow(QWidget *window, const QWidget *owner = nullptr);
 
 // Height of title bar and borders: as the window system reports it once the window is
 // mapped, kDefaultFrameTwips where it reports none (offscreen, not yet shown).

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -46,10 +47,20 @@ TEST(Geometry, CentredWindowSitsInTheMiddleOfTheScreen)
 {
     QWidget window(nullptr, fixedSingleFlags());
     setClientSizeTwips(&window, 4920, 4980);
-    centreOnScreen(&window);
+    centreWindow(&window);
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     const QRect outer(window.pos(), QSize(window.width(), window.height() + px(kDefaultFrameTwips)));
     EXPECT_LE((outer.center() - screenCentre).manhattanLength(), 2);
+}
+
+// The controls' font is as wide on average as MS Sans Serif 8.25 point: 5 pixels at 96 dpi.
+TEST(Fonts, ControlFontIsNarrowWithTheDesignedAverageWidth)
+{
+    const QFont font = controlFont();
+    EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans Narrow");
+    EXPECT_FALSE(QFontInfo(font).bold());
+    if (qFuzzyCompare(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0))
+        EXPECT_EQ(QFontMetrics(font).averageCharWidth(), 5);
 }
 
 TEST(Fonts, DesignFontIsLiberationSans)
