@@ -1,6 +1,7 @@
 #include "help/helpwindow.h"
 
 #include "assets/pictures.h"
+#include "help/documentnotes.h"
 #include "help/rtf/rtfreader.h"
 #include "language/language.h"
 #include "screens/controls.h"
@@ -10,11 +11,12 @@
 #include "screens/services/geometry.h"
 #include "screens/services/programfolder.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace numora {
 
@@ -46,15 +48,14 @@ constexpr int kFlagSize = 615;
 constexpr int kBarTop = 5520;
 constexpr int kBarHeight = 15;
 
-// A document holding only the reason a guide could not be shown.
-QTextDocument *failureDocument(const QString &reason, QObject *parent)
-{
-    auto *doc = new QTextDocument(parent);
-    doc->setPlainText(QStringLiteral("The guide could not be shown.\n\n%1\n\n"
-                                     "The language has not been changed.")
-                          .arg(reason));
-    return doc;
-}
+// The note shown in place of a guide that could not be read; %1 says which file and why.
+constexpr const char *kGuideNotShown[5] = {
+    "The guide could not be shown.\n\n%1\n\nThe language has not been changed.",
+    "Le guide n’a pas pu être affiché.\n\n%1\n\nLa langue n’a pas été changée.",
+    "Die Anleitung konnte nicht angezeigt werden.\n\n%1\n\nDie Sprache wurde nicht geändert.",
+    "Non è stato possibile mostrare la guida.\n\n%1\n\nLa lingua non è stata cambiata.",
+    "No se ha podido mostrar la guía.\n\n%1\n\nEl idioma no se ha cambiado.",
+};
 
 } // namespace
 
@@ -88,7 +89,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     createFilm();
 
     // Every opening starts from the stored English guide and the English bars.
-    loadGuide(kStoredGuide);
+    loadGuide(kStoredGuide, LangCode());
     setBars(English);
 }
 
@@ -137,7 +138,7 @@ void HelpWindow::flagClick(int flag)
 {
     const Flag &f = kFlags[flag];
     const QString path = programFile(QString::fromLatin1(f.guide));
-    if (!loadGuide(path))
+    if (!loadGuide(path, f.language))
         return;
     applyLanguage(f.language);
     setBars(f.language);
@@ -148,27 +149,30 @@ void HelpWindow::imgFilm_Click()
     forms().show(names::Video);
 }
 
-bool HelpWindow::loadGuide(const QString &path)
+bool HelpWindow::loadGuide(const QString &path, std::uint8_t language)
 {
     // Read into a document of its own, so that a failed read leaves nothing half replaced.
     auto *doc = new QTextDocument(m_RtfBoxHlp);
     doc->setDefaultFont(m_RtfBoxHlp->font());
     const rtf::ReadResult result = rtf::readFile(path, *doc);
     if (!result.ok) {
-        delete doc;
-        showDocument(failureDocument(result.error, m_RtfBoxHlp));
+        // The language stays as it was, and the note speaks it.
+        doc->clear();
+        const int row = std::max(0, languageRow(LangCode()));
+        doc->setPlainText(QString::fromUtf8(kGuideNotShown[row])
+                              .arg(documentFault(path, result, LangCode())));
+        showDocument(doc);
         return false;
     }
     if (result.damaged)
-        rtf::addDamageNote(*doc, result.error);
+        rtf::addDamageNote(*doc, damagedDocumentNote(path, result, language));
     showDocument(doc);
     return true;
 }
 
 void HelpWindow::showDocument(QTextDocument *doc)
 {
-    // The box deletes the document it showed before, being its parent.
-    m_RtfBoxHlp->setDocument(doc);
+    replaceDocument(m_RtfBoxHlp, doc);
     m_RtfBoxHlp->moveCursor(QTextCursor::Start);
 }
 

@@ -56,8 +56,9 @@ private:
     void flagClick(int flag);
     void imgFilm_Click();
     // Shows the guide at `path` in RtfBoxHlp; a guide that cannot be read leaves a note saying
-    // which file and why in its place, and false is returned.
-    bool loadGuide(const QString &path);
+    // which file and why in its place, and false is returned. The note above a damaged guide is
+    // in `language`, the one the guide brings in.
+    bool loadGuide(const QString &path, std::uint8_t language);
     void showDocument(QTextDocument *doc);
     void setBars(std::uint8_t language);
 

@@ -1,7 +1,9 @@
 #include "help/licenceviewer.h"
 
 #include "assets/pictures.h"
+#include "help/documentnotes.h"
 #include "help/rtf/rtfreader.h"
+#include "language/language.h"
 #include "screens/services/fonts.h"
 #include "screens/services/geometry.h"
 
@@ -12,7 +14,22 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
+
 namespace numora {
+
+namespace {
+
+// Follows the reason in the note above the stored agreement, shown when the file cannot be read.
+constexpr const char *kStoredCopyShown[5] = {
+    "The copy of the agreement kept in the program is shown below.",
+    "La copie du contrat conservée dans le programme est affichée ci-dessous.",
+    "Unten steht die im Programm hinterlegte Fassung des Vertrags.",
+    "Di seguito è mostrata la copia del contratto conservata nel programma.",
+    "A continuación se muestra la copia del contrato guardada en el programa.",
+};
+
+} // namespace
 
 LicenceViewer::LicenceViewer(QWidget *parent)
     : Form(parent, fixedDialogFlags())
@@ -33,22 +50,45 @@ LicenceViewer::LicenceViewer(QWidget *parent)
     m_rtfLicRead->setObjectName(QStringLiteral("rtfLicRead"));
     placeTwips(m_rtfLicRead, 1680, 3720, 2535, 375);
     connect(m_rtfLicRead, &QPushButton::clicked, this, &LicenceViewer::rtfLicRead_Click);
+
+    showDocument(storedAgreement());
+}
+
+QTextDocument *LicenceViewer::storedAgreement()
+{
+    auto *doc = new QTextDocument(m_rtfLicbox);
+    doc->setDefaultFont(m_rtfLicbox->font());
+    rtf::readFile(kStoredAgreement, *doc);
+    return doc;
+}
+
+void LicenceViewer::showDocument(QTextDocument *doc)
+{
+    replaceDocument(m_rtfLicbox, doc);
+    m_rtfLicbox->moveCursor(QTextCursor::Start);
 }
 
 bool LicenceViewer::loadFile(const QString &path)
 {
-    QTextDocument *doc = m_rtfLicbox->document();
+    // The viewer speaks the language in force, English until one is chosen.
+    const std::uint8_t language = LangCode();
+    auto *doc = new QTextDocument(m_rtfLicbox);
+    doc->setDefaultFont(m_rtfLicbox->font());
     const rtf::ReadResult result = rtf::readFile(path, *doc);
     if (!result.ok) {
-        m_rtfLicbox->setPlainText(
-            QStringLiteral("The licence agreement cannot be shown.\n\n%1").arg(result.error));
+        delete doc;
+        doc = storedAgreement();
+        const int row = std::max(0, languageRow(language));
+        rtf::addDamageNote(*doc, documentFault(path, result, language) + QLatin1Char(' ')
+                                     + QString::fromUtf8(kStoredCopyShown[row]));
+        showDocument(doc);
         return false;
     }
     if (result.damaged) {
         // What could be read stays; a note above it says that part is missing.
-        rtf::addDamageNote(*doc, result.error);
+        rtf::addDamageNote(*doc, damagedDocumentNote(path, result, language));
     }
-    m_rtfLicbox->moveCursor(QTextCursor::Start);
+    showDocument(doc);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "screens/services/forms.h"
 
 class QPushButton;
+class QTextDocument;
 class QTextEdit;
 
 namespace numora {
@@ -14,12 +15,17 @@ class LicenceViewer : public Form
 public:
     explicit LicenceViewer(QWidget *parent = nullptr);
 
+    // The agreement compiled into the program, shown until a file replaces it.
+    static inline const QString kStoredAgreement = QStringLiteral(":/help/NumoraUela.rtf");
+
     // Replaces what rtfLicbox shows with the RTF file at `path`. A file that cannot be read is
-    // reported in the text area, with its name and the reason; false then.
+    // reported above the stored agreement, with its full path and the reason; false then.
     bool loadFile(const QString &path);
 
 private:
     void rtfLicRead_Click();
+    QTextDocument *storedAgreement();
+    void showDocument(QTextDocument *doc);
 
     QTextEdit *m_rtfLicbox;
     QPushButton *m_rtfLicRead;

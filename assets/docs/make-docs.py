@@ -984,22 +984,25 @@ AGREEMENT = {
              "accept its terms. If you do not accept them, do not use Numora and remove it from "
              "your computer.",
     "sections": [
-        ("1. The program",
-         "Numora is made by Corvane Software (\u201cwe\u201d). It is given to you free of charge, "
-         "for your personal amusement only."),
+        ("1. The program and the licensee",
+         "Numora is made by Corvane Software (\u201cwe\u201d). This agreement is made between "
+         "Corvane Software and the person who obtained this copy of Numora, by purchase or "
+         "otherwise (\u201cyou\u201d, the purchaser), who is the licensee. Numora is licensed "
+         "to you for your personal amusement only; it is not sold to you."),
         ("2. Licence",
-         "We grant you a free, non-exclusive licence to install and use Numora on your own "
-         "computers. Numora remains the property of Corvane Software, and this agreement gives you "
-         "no other rights to it. You may not sell, rent or lease Numora, nor remove its copyright "
-         "or licence notices."),
+         "We grant you a non-exclusive, non-transferable licence to install and use Numora on your "
+         "own computers. Numora remains the property of Corvane Software, and this agreement gives "
+         "you no other rights to it. You may not sell, rent, lease or pass on Numora, nor remove "
+         "its copyright or licence notices."),
         ("3. For amusement only",
          "Numora picks numbers at random and mixes in the lucky numbers you choose. It does not "
          "predict lottery results and does not improve your chance of winning. Selections made "
-         "with Numora are not guaranteed to win any prize, and no advantage is implied. Corvane "
-         "Software does not endorse lotteries or gambling."),
+         "with Numora are not guaranteed to win any prize, and no advantage is implied. The "
+         "author, Corvane Software, does not endorse lotteries or gambling."),
         ("4. Your selections",
-         "You may play the selections Numora makes for you. You may not sell them, nor publish or "
-         "redistribute them for payment or as part of a service offered to others."),
+         "The selections Numora makes are for your own play only. You may not publish or "
+         "redistribute them, in whole or in part, whether for payment or free of charge, nor "
+         "offer them to others as part of any service."),
         ("5. Your responsibility",
          "It is your own responsibility to obey the law of the place where you live or play, "
          "including any minimum age and any rules on lotteries and gambling. Play responsibly and "

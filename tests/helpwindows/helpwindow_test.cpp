@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -133,12 +134,12 @@ TEST_F(HelpWindowTest, UnreadableGuideSaysWhyAndKeepsLanguageAndBars)
     const struct {
         const char *name;
         const char *content; // nullptr: no file; "/": a folder in its place
-        const char *reason;
+        const char *reason;  // in Italian, the language in force
     } cases[] = {
-        {"missing", nullptr, "was not found"},
-        {"folder", "/", "is a folder"},
-        {"empty", "", "is empty"},
-        {"not RTF", "Hallo Welt", "not an RTF document"},
+        {"missing", nullptr, "non è stato trovato"},
+        {"folder", "/", "è una cartella"},
+        {"empty", "", "è vuoto"},
+        {"not RTF", "Hallo Welt", "non è un documento RTF"},
     };
     openHelp();
     clickLabel(names::Help, "PicITA");
@@ -158,8 +159,11 @@ TEST_F(HelpWindowTest, UnreadableGuideSaysWhyAndKeepsLanguageAndBars)
 
         clickLabel(names::Help, "picGER");
         EXPECT_TRUE(forms().isVisible(names::Help));
-        EXPECT_TRUE(guideText().contains("649HlpGuideGerman.rtf")) << guideText().toStdString();
-        EXPECT_TRUE(guideText().contains(c.reason)) << guideText().toStdString();
+        const QString text = guideText();
+        EXPECT_TRUE(text.startsWith("Non è stato possibile mostrare la guida.")) << text.toStdString();
+        EXPECT_TRUE(text.contains("«" + QDir::toNativeSeparators(guide) + "»")) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.reason))) << text.toStdString();
+        EXPECT_TRUE(text.endsWith("La lingua non è stata cambiata.")) << text.toStdString();
         EXPECT_EQ(LangCode(), Italian);
         EXPECT_EQ(mainCaptions(), (QStringList{"Costume", "Help", "About"}));
         EXPECT_EQ(greenBars(), QStringList{"ITAShape"});
@@ -173,10 +177,40 @@ TEST_F(HelpWindowTest, UnreadableGuideSaysWhyAndKeepsLanguageAndBars)
     EXPECT_EQ(LangCode(), German);
 }
 
-TEST_F(HelpWindowTest, DamagedGuideShowsWhatWasReadWithANote)
+TEST_F(HelpWindowTest, NoteOfAMissingGuideSpeaksTheLanguageInForce)
 {
     QTemporaryDir folder;
-    QFile file(folder.filePath("649HlpGuideFrench.rtf"));
+    setProgramFolder(folder.path());
+    const QString guide = QDir::toNativeSeparators(folder.filePath("649HlpGuideSpanish.rtf"));
+    openHelp();
+    const struct { std::uint8_t language; QString note; } cases[] = {
+        {NotChosen, "The guide could not be shown.\n\nThe file \"" + guide
+                        + "\" was not found.\n\nThe language has not been changed."},
+        {English, "The guide could not be shown.\n\nThe file \"" + guide
+                      + "\" was not found.\n\nThe language has not been changed."},
+        {French, "Le guide n’a pas pu être affiché.\n\nLe fichier « " + guide
+                     + " » est introuvable.\n\nLa langue n’a pas été changée."},
+        {German, "Die Anleitung konnte nicht angezeigt werden.\n\nDie Datei „" + guide
+                     + "“ wurde nicht gefunden.\n\nDie Sprache wurde nicht geändert."},
+        {Italian, "Non è stato possibile mostrare la guida.\n\nIl file «" + guide
+                      + "» non è stato trovato.\n\nLa lingua non è stata cambiata."},
+        {Spanish, "No se ha podido mostrar la guía.\n\nNo se ha encontrado el archivo «" + guide
+                      + "».\n\nEl idioma no se ha cambiado."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.language));
+        LangCode() = c.language;
+        clickLabel(names::Help, "picSPA");
+        EXPECT_EQ(guideText(), c.note);
+        EXPECT_EQ(LangCode(), c.language);
+    }
+}
+
+TEST_F(HelpWindowTest, DamagedGuideShowsWhatWasReadWithANoteInItsLanguage)
+{
+    QTemporaryDir folder;
+    const QString guide = folder.filePath("649HlpGuideFrench.rtf");
+    QFile file(guide);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1\\ansi Bonjour}}");
     file.close();
@@ -184,10 +218,33 @@ TEST_F(HelpWindowTest, DamagedGuideShowsWhatWasReadWithANote)
 
     openHelp();
     clickLabel(names::Help, "picFRA");
-    EXPECT_TRUE(guideText().startsWith("The file \"649HlpGuideFrench.rtf\" is damaged.")) << guideText().toStdString();
+    // The click brings French in, and the note above the French guide is French too.
+    EXPECT_TRUE(guideText().startsWith("Le fichier « " + QDir::toNativeSeparators(guide)
+                                       + " » est endommagé : l’accolade fermante à l’octet 20"))
+        << guideText().toStdString();
+    EXPECT_TRUE(guideText().contains("La partie qui a pu être lue est affichée ci-dessous.\n"));
     EXPECT_TRUE(guideText().endsWith("Bonjour"));
     EXPECT_EQ(LangCode(), French);
     EXPECT_EQ(greenBars(), QStringList{"FRAShape"});
+}
+
+TEST_F(HelpWindowTest, BoxKeepsOnlyTheGuideItShows)
+{
+    openHelp();
+    auto *box = child<QTextEdit>(names::Help, "RtfBoxHlp");
+    const QPointer<QTextDocument> stored = box->document();
+    for (const char *flag : {"picGER", "PicUS", "picFRA", "picGER", "picSPA", "PicITA", "PicUK"})
+        clickLabel(names::Help, flag);
+    EXPECT_TRUE(stored.isNull()) << "the stored guide's document is deleted once replaced";
+    EXPECT_EQ(box->findChildren<QTextDocument *>().size(), 1);
+
+    // A guide that fails leaves its note as the one document.
+    QTemporaryDir folder;
+    setProgramFolder(folder.path());
+    clickLabel(names::Help, "picGER");
+    clickLabel(names::Help, "picGER");
+    EXPECT_EQ(box->findChildren<QTextDocument *>().size(), 1);
+    EXPECT_EQ(box->findChildren<QTextDocument *>().value(0), box->document());
 }
 
 TEST_F(HelpWindowTest, FilmOpensTheVideoWindowOnce)

@@ -1,7 +1,12 @@
 #include "infowindows_fixture.h"
 
+#include "help/licenceviewer.h"
+#include "help/rtf/rtfreader.h"
+#include "language/language.h"
+
 #include <QApplication>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 
 using namespace numora;
@@ -117,12 +122,21 @@ TEST_F(AboutTest, ViewerReloadsTheAgreementAtEveryOpening)
     EXPECT_EQ(agreementText(), "Second edition.");
 }
 
-TEST_F(AboutTest, AgreementThatCannotBeReadIsReportedInTheViewer)
+TEST_F(AboutTest, AgreementThatCannotBeReadIsReportedAboveTheStoredCopy)
 {
-    const struct { const char *name; QByteArray file; QStringList shown; } cases[] = {
-        {"missing", {}, {"NumoraUela.rtf", "was not found"}},
-        {"not RTF", "Just some text", {"NumoraUela.rtf", "could not be shown"}},
-        {"damaged", "{\\rtf1\\ansi Kept text.\\par}}", {"NumoraUela.rtf", "damaged", "Kept text."}},
+    QTextDocument stored;
+    ASSERT_TRUE(rtf::readFile(LicenceViewer::kStoredAgreement, stored).ok);
+    const QString storedText = stored.toPlainText();
+    const QString path = QDir::toNativeSeparators(QDir(folder.path()).filePath("NumoraUela.rtf"));
+    const struct { const char *name; QByteArray file; QString note; QString below; } cases[] = {
+        {"missing", {}, "The file \"" + path + "\" was not found. The copy of the agreement kept in "
+                            "the program is shown below.", storedText},
+        {"not RTF", "Just some text", "The file \"" + path + "\" is not an RTF document. The copy of "
+                                      "the agreement kept in the program is shown below.", storedText},
+        // A file read in part shows that part, with its note.
+        {"damaged", "{\\rtf1\\ansi Kept text.\\par}}", "The file \"" + path + "\" is damaged: the "
+                    "closing brace at byte 27 has no opening brace. The part that could be read is "
+                    "shown below.", "Kept text."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -131,11 +145,64 @@ TEST_F(AboutTest, AgreementThatCannotBeReadIsReportedInTheViewer)
             writeAgreement(c.file);
         click(names::About, "btnUela");
         EXPECT_TRUE(forms().isVisible(names::Licence));
-        for (const QString &part : c.shown)
-            EXPECT_TRUE(agreementText().contains(part)) << agreementText().toStdString();
+        EXPECT_EQ(agreementText(), c.note + "\n" + c.below);
         EXPECT_TRUE(forms().isVisible(names::About));
     }
     EXPECT_TRUE(boxes.shown().isEmpty());
+}
+
+TEST_F(AboutTest, ViewerNotesSpeakTheLanguageInForce)
+{
+    const QString path = QDir::toNativeSeparators(QDir(folder.path()).filePath("NumoraUela.rtf"));
+    const struct { std::uint8_t language; QString note; } cases[] = {
+        {NotChosen, "The file \"" + path + "\" was not found. The copy of the agreement kept in the "
+                    "program is shown below."},
+        {French, "Le fichier « " + path + " » est introuvable. La copie du contrat conservée dans le "
+                 "programme est affichée ci-dessous."},
+        {German, "Die Datei „" + path + "“ wurde nicht gefunden. Unten steht die im Programm "
+                 "hinterlegte Fassung des Vertrags."},
+        {Italian, "Il file «" + path + "» non è stato trovato. Di seguito è mostrata la copia del "
+                  "contratto conservata nel programma."},
+        {Spanish, "No se ha encontrado el archivo «" + path + "». A continuación se muestra la copia "
+                  "del contrato guardada en el programa."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.language));
+        LangCode() = c.language;
+        click(names::About, "btnUela");
+        EXPECT_EQ(agreementText().section('\n', 0, 0), c.note);
+        EXPECT_EQ(LangCode(), c.language) << "the viewer stores no language";
+    }
+}
+
+TEST_F(AboutTest, ViewerStartsWithTheStoredAgreementAndKeepsOneDocument)
+{
+    QTextDocument stored;
+    ASSERT_TRUE(rtf::readFile(LicenceViewer::kStoredAgreement, stored).ok);
+    forms().show(names::Licence);
+    EXPECT_EQ(agreementText(), stored.toPlainText());
+
+    auto *box = child<QTextEdit>(names::Licence, "rtfLicbox");
+    writeAgreement("{\\rtf1\\ansi Play for fun.\\par}");
+    for (int i = 0; i < 5; ++i)
+        click(names::About, "btnUela");
+    QFile::remove(QDir(folder.path()).filePath("NumoraUela.rtf"));
+    click(names::About, "btnUela");
+    EXPECT_EQ(box->findChildren<QTextDocument *>().size(), 1);
+    EXPECT_EQ(box->findChildren<QTextDocument *>().value(0), box->document());
+}
+
+TEST_F(AboutTest, StoredAgreementSaysWhatTheDisclaimerSays)
+{
+    QTextDocument stored;
+    ASSERT_TRUE(rtf::readFile(LicenceViewer::kStoredAgreement, stored).ok);
+    const QString text = stored.toPlainText().simplified();
+    for (const char *term : {"for your personal amusement only", "not guaranteed to win",
+                             "no advantage is implied", "does not endorse lotteries",
+                             "You may not publish or redistribute them",
+                             "the person who obtained this copy of Numora"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(term))) << term;
+    EXPECT_FALSE(text.contains("given to you free of charge"));
 }
 
 TEST_F(AboutTest, WebSiteAndSystemInformation)
