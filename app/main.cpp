@@ -1,6 +1,6 @@
 #include "help/helpwindows.h"
 #include "help/infowindows.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/screens.h"
 #include "screens/services/forms.h"
 

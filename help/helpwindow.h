@@ -45,7 +45,7 @@ public:
     static inline const QColor kInForce = QColor(0, 255, 0);
     static inline const QColor kNotInForce = QColor(255, 0, 0);
     // The stored English guide compiled into the program.
-    static inline const QString kStoredGuide = QStringLiteral(":/help/Numora User Guide.rtf");
+    static inline const QString kStoredGuide = QStringLiteral(":/docs/Numora User Guide.rtf");
     static constexpr int kFlagCount = 7;
 
 private:

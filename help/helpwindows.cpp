@@ -1,7 +1,7 @@
 #include "help/helpwindows.h"
 
 #include "help/helpwindow.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/services/forms.h"
 #include "screens/services/messages.h"
 #include "screens/services/programfolder.h"

@@ -3,7 +3,7 @@
 #include "help/about.h"
 #include "help/licenceviewer.h"
 #include "help/splash.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/services/forms.h"
 
 namespace numora {

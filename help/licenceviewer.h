@@ -16,7 +16,7 @@ public:
     explicit LicenceViewer(QWidget *parent = nullptr);
 
     // The agreement compiled into the program, shown until a file replaces it.
-    static inline const QString kStoredAgreement = QStringLiteral(":/help/NumoraUela.rtf");
+    static inline const QString kStoredAgreement = QStringLiteral(":/docs/NumoraUela.rtf");
 
     // Replaces what rtfLicbox shows with the RTF file at `path`. A file that cannot be read is
     // reported above the stored agreement, with its full path and the reason; false then.

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "help/platform.h"
 
 #ifndef NOMINMAX
@@ -67,5 +65,3 @@ void RegistryKeyStore::close()
 }
 
 } // namespace numora
-
-#endif

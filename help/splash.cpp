@@ -2,8 +2,8 @@
 
 #include "assets/pictures.h"
 #include "help/infowindows.h"
-#include "screens/controls.h"
-#include "screens/names.h"
+#include "screens/services/controls.h"
+#include "screens/services/names.h"
 #include "screens/services/fonts.h"
 #include "screens/services/geometry.h"
 

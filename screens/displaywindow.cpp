@@ -2,7 +2,7 @@
 
 #include "assets/pictures.h"
 #include "language/language.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/numbertext.h"
 #include "screens/services/fonts.h"
 #include "screens/services/geometry.h"

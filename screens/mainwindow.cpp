@@ -6,8 +6,8 @@
 #include "engine/custom.h"
 #include "engine/lottery.h"
 #include "language/language.h"
-#include "screens/controls.h"
-#include "screens/names.h"
+#include "screens/services/controls.h"
+#include "screens/services/names.h"
 #include "screens/services/fonts.h"
 #include "screens/services/geometry.h"
 #include "screens/services/messages.h"
@@ -180,13 +180,6 @@ void MainWindow::Image1_Click()
         return;
     messages().show(QString::fromUtf8(kImageTips[row].prompt), MsgButtons::Ok,
                     QString::fromUtf8(kImageTips[row].title));
-}
-
-void applyLanguage(std::uint8_t language)
-{
-    if (auto *main = forms().form<MainWindow>(names::MainWindow))
-        main->setCaptions(language);
-    LangCode() = language;
 }
 
 } // namespace numora

@@ -42,7 +42,4 @@ private:
     ClickLabel *m_Image1;
 };
 
-// Switches the interface language: the main window's three captions, then LangCode.
-void applyLanguage(std::uint8_t language);
-
 } // namespace numora

@@ -1,7 +1,7 @@
 #include "screens/oddswindow.h"
 
 #include "language/language.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/services/fonts.h"
 #include "screens/services/geometry.h"
 #include "screens/services/textcanvas.h"

@@ -4,7 +4,7 @@
 
 #include "help/helpwindows.h"
 #include "help/videowindow.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/services/programfolder.h"
 
 #include <QString>

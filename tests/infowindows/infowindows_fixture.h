@@ -4,7 +4,7 @@
 
 #include "help/infowindows.h"
 #include "help/platform.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/services/programfolder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "program_fixture.h"
 
-#include "screens/controls.h"
+#include "screens/services/controls.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

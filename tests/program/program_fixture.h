@@ -5,7 +5,7 @@
 #include "help/helpwindows.h"
 #include "help/infowindows.h"
 #include "help/videowindow.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/services/programfolder.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "language/language.h"
 #include "screens/displaywindow.h"
 #include "screens/entryscreen.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/oddswindow.h"
 #include "screens/selectionscreen.h"
 #include "screens/settingswindow.h"

@@ -2,7 +2,7 @@
 
 #include "language/language.h"
 #include "screens/mainwindow.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

@@ -6,7 +6,7 @@
 #include "scripted_source.h"
 #include "language/language.h"
 #include "screens/displaywindow.h"
-#include "screens/names.h"
+#include "screens/services/names.h"
 #include "screens/selectionscreen.h"
 #include "screens/services/geometry.h"
 #include "screens/services/textcanvas.h"

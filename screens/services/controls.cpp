@@ -1,4 +1,4 @@
-#include "screens/controls.h"
+#include "screens/services/controls.h"
 
 #include "screens/services/geometry.h"
 
