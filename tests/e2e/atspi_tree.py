@@ -282,14 +282,15 @@ class FocusWatcher:
                 time.sleep(0.01)
         return self._gained.pop(0) if self._gained else None
 
-    def take(self, quiet=0.5, timeout=15.0):
+    def take(self, quiet=0.5, timeout=15.0, enough=None):
         """The controls that gained the focus since the last call, once no event came for quiet
-        seconds (or after timeout)."""
+        seconds, once there are `enough` of them, or after timeout."""
         deadline = time.monotonic() + timeout
         seen = len(self._gained)
         last_change = time.monotonic()
         context = gi.repository.GLib.MainContext.default()
-        while time.monotonic() < deadline and time.monotonic() - last_change < quiet:
+        while time.monotonic() < deadline and time.monotonic() - last_change < quiet \
+                and (enough is None or len(self._gained) < enough):
             if not context.iteration(False):
                 time.sleep(0.01)
             if len(self._gained) != seen:
