@@ -2,25 +2,89 @@
 
 #include "screens/services/geometry.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTextDocumentFragment>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace numora {
 
+namespace {
+
+// What a screen reader is told about a ClickLabel: a button that can be pressed.
+class AccessibleClickLabel : public QAccessibleWidget
+{
+public:
+    explicit AccessibleClickLabel(ClickLabel *label)
+        : QAccessibleWidget(label, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *label = static_cast<const ClickLabel *>(widget());
+        if (t == QAccessible::Name && label->accessibleName().isEmpty()) {
+            const QString shown = label->textFormat() == Qt::PlainText
+                ? label->text()
+                : QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+            return shown.trimmed().isEmpty() ? label->toolTip() : shown.trimmed();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action != pressAction() || !widget()->isEnabled()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // Later, from the event loop: a press that opens a message box must not hold up the
+        // reply to the screen reader until the box is closed.
+        QTimer::singleShot(0, static_cast<ClickLabel *>(widget()), &ClickLabel::click);
+    }
+};
+
+QAccessibleInterface *clickLabelAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("numora::ClickLabel") && object && object->isWidgetType())
+        return new AccessibleClickLabel(static_cast<ClickLabel *>(object));
+    return nullptr;
+}
+
+void installClickLabelAccessible()
+{
+    static const bool installed = (QAccessible::installFactory(clickLabelAccessible), true);
+    Q_UNUSED(installed);
+}
+
+} // namespace
+
 ClickLabel::ClickLabel(QWidget *parent)
     : QLabel(parent)
 {
+    installClickLabelAccessible();
     setFocusPolicy(Qt::TabFocus);
 }
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
+    installClickLabelAccessible();
     setFocusPolicy(Qt::TabFocus);
 }
 

@@ -8,13 +8,17 @@
 namespace numora {
 
 // A label or picture that reacts to a click. It takes the focus by Tab, and Space or Enter
-// click it, so its action is reachable from the keyboard too.
+// click it, so its action is reachable from the keyboard too. A screen reader announces it as
+// a button with a press action; its name is the accessible name, else the text, else the tip.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget *parent = nullptr);
     explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
+
+public slots:
+    void click() { emit clicked(); }
 
 signals:
     void clicked();

@@ -1,5 +1,7 @@
 #include "screens/services/forms.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QtGlobal>
@@ -8,9 +10,40 @@
 
 namespace numora {
 
+namespace {
+
+// A window of the program reads to a screen reader as a frame, or as a dialog where its border
+// is a dialog's, named by its caption. (A plain widget would read as a filler.)
+class AccessibleForm : public QAccessibleWidget
+{
+public:
+    explicit AccessibleForm(QWidget *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        if (!widget()->isWindow())
+            return QAccessible::Client;
+        return widget()->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
+QAccessibleInterface *formAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("numora::Form") && object && object->isWidgetType())
+        return new AccessibleForm(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 Form::Form(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
 {
+    static const bool installed = (QAccessible::installFactory(formAccessible), true);
+    Q_UNUSED(installed);
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTextEdit>
 
@@ -41,6 +42,45 @@ TEST_F(ProgramTest, EveryControlHasAnAccessibleNameAndTakesTheKeyboard)
                 EXPECT_FALSE(face->text(QAccessible::Name).trimmed().isEmpty()) << where.toStdString();
             if (actionable && w->isEnabled())
                 EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus) << where.toStdString();
+        }
+        forms().hide(name);
+    }
+}
+
+// A screen reader sees each window as a frame or a dialog named by its caption, and each
+// clickable picture or caption as a button it can press.
+TEST_F(ProgramTest, WindowsReadAsFramesOrDialogsAndClickablePicturesAsButtons)
+{
+    const QStringList windows{names::MainWindow, names::Entry649, names::Odds, names::LottSet,
+                              names::Help, names::About, names::Video, names::Splash};
+    for (const QString &name : windows) {
+        QWidget *window = forms().show(name);
+        ASSERT_NE(window, nullptr) << name.toStdString();
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window);
+        ASSERT_NE(face, nullptr) << name.toStdString();
+        const QAccessible::Role expected = window->windowType() == Qt::Dialog ? QAccessible::Dialog
+                                                                              : QAccessible::Window;
+        EXPECT_EQ(face->role(), expected) << name.toStdString();
+        if (!window->windowTitle().isEmpty())
+            EXPECT_EQ(face->text(QAccessible::Name), window->windowTitle()) << name.toStdString();
+        else
+            EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << name.toStdString();
+
+        for (ClickLabel *label : window->findChildren<ClickLabel *>()) {
+            const std::string where = (name + "/" + label->objectName()).toStdString();
+            QAccessibleInterface *l = QAccessible::queryAccessibleInterface(label);
+            ASSERT_NE(l, nullptr) << where;
+            EXPECT_EQ(l->role(), QAccessible::Button) << where;
+            EXPECT_FALSE(l->text(QAccessible::Name).trimmed().isEmpty()) << where;
+            QAccessibleActionInterface *actions = l->actionInterface();
+            ASSERT_NE(actions, nullptr) << where;
+            if (!label->isEnabled())
+                continue;
+            ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+                << where;
+            QSignalSpy clicked(label, &ClickLabel::clicked);
+            actions->doAction(QAccessibleActionInterface::pressAction());
+            EXPECT_TRUE(clicked.wait(1000)) << where;
         }
         forms().hide(name);
     }
