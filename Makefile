@@ -3,6 +3,9 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# WERROR=1 (as CI runs it) makes every compiler warning an error, in all three builds.
+WERROR ?= 0
+WERROR_FLAGS = -DNUMORA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
 # ccache, where the machine has it, keeps rebuilds of unchanged sources quick; paths below
 # this folder are hashed relative to it, so every checkout shares one cache.
 ifneq ($(shell command -v ccache),)
@@ -17,7 +20,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja $(LAUNCHER_FLAGS) $(CMAKE_FLAGS) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja $(LAUNCHER_FLAGS) $(WERROR_FLAGS) $(CMAKE_FLAGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -40,7 +43,7 @@ test: check
 	@$(MAKE) --no-print-directory test-fuzz
 
 test-san: deps
-	@cmake -S . -B $(SAN_DIR) -G Ninja $(LAUNCHER_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DNUMORA_BUILD_BENCH=OFF \
+	@cmake -S . -B $(SAN_DIR) -G Ninja $(LAUNCHER_FLAGS) $(WERROR_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DNUMORA_BUILD_BENCH=OFF \
 		-DCMAKE_CXX_FLAGS="$(SAN_FLAGS) -O1" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" > /dev/null
 	@cmake --build $(SAN_DIR) -j $(JOBS)
 	@cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
@@ -69,7 +72,7 @@ FUZZ_SECONDS ?= 120
 FUZZ_TARGETS = rtf settings_text
 
 fuzz-build: deps
-	@CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DNUMORA_FUZZ_ONLY=ON $(LAUNCHER_FLAGS) \
+	@CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DNUMORA_FUZZ_ONLY=ON $(LAUNCHER_FLAGS) $(WERROR_FLAGS) \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addsuffix _fuzz,$(FUZZ_TARGETS))
 

@@ -92,10 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
     EveryFile, ProgramFilesTest,
     ::testing::Combine(::testing::ValuesIn(ProgramTest::kFiles),
                        ::testing::Values(Damage::Missing, Damage::Garbage)),
-    [](const auto &info) {
-        QString name = std::get<0>(info.param);
+    [](const auto &row) {
+        QString name = std::get<0>(row.param);
         name.remove(QRegularExpression("[^A-Za-z0-9]"));
-        return (name + (std::get<1>(info.param) == Damage::Missing ? "Missing" : "Garbage")).toStdString();
+        return (name + (std::get<1>(row.param) == Damage::Missing ? "Missing" : "Garbage")).toStdString();
     });
 
 // Without the video module beside the program the film says the player does not work, once,

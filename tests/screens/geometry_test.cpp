@@ -59,8 +59,9 @@ TEST(Fonts, ControlFontIsNarrowWithTheDesignedAverageWidth)
     const QFont font = controlFont();
     EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans Narrow");
     EXPECT_FALSE(QFontInfo(font).bold());
-    if (qFuzzyCompare(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0))
+    if (qFuzzyCompare(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0)) {
         EXPECT_EQ(QFontMetrics(font).averageCharWidth(), 5);
+    }
 }
 
 TEST(Fonts, DesignFontIsLiberationSans)

@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"Ok_Escape", MsgButtons::Ok, Act::Escape, MsgAnswer::Cancel},
                       BoxCase{"Ok_ClickOk", MsgButtons::Ok, Act::ClickOk, MsgAnswer::Ok},
                       BoxCase{"Ok_CloseBox", MsgButtons::Ok, Act::CloseBox, MsgAnswer::Cancel}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(RealBoxLook, OwnTitleAndCriticalIcon)
 {

@@ -154,7 +154,7 @@ TEST_F(PdfPage, TextKeepsHalfAnInchFromThePaperEdges)
 {
     const QString path = m_dir.filePath("margins.pdf");
     PdfPrinter pdf(path);
-    for (const QString &line : {"NUMORA  5 SELECTIONS:", " 3  11  19  24  38  45 "})
+    for (const char *line : {"NUMORA  5 SELECTIONS:", " 3  11  19  24  38  45 "})
         pdf.printLine(line);
     ASSERT_TRUE(pdf.endDoc().ok);
     const QPointF nearest = nearestWordMm(path);

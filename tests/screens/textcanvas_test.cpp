@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoneCase{"EmptyItemTakesItsZone", {"", "b"}, {0, 1}},
                       ZoneCase{"LongItemPushesNext", {kLong, "b"}, {0, 2}},
                       ZoneCase{"LongItemInMiddle", {"a", kLong, "c", "d"}, {0, 1, 3, 4}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST_F(CanvasTest, LinesStackDownEachInTheFontItWasPrintedIn)
 {
