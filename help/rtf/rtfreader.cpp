@@ -18,9 +18,11 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextOption>
+#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -36,14 +38,17 @@ constexpr qint64 maxImageBytes = 256LL * 1024 * 1024;     // all pictures of one
 constexpr qint64 maxFrameBytes = 16LL * 1024 * 1024;      // outlines of pictures not shown
 constexpr qint64 minImageCost = 1024;                     // counted for each picture, however small
 constexpr qint64 maxNaturalPixels = 32LL * 1024 * 1024;    // larger pictures are not decoded
-constexpr qsizetype maxFormats = 100'000;
 constexpr int maxFieldInstruction = 4096;
 constexpr int maxTabStops = 64;
 constexpr int maxFonts = 32768;
 constexpr int maxColors = 32768;
 constexpr int maxWordLength = 32;
+constexpr int maxTableRows = 1000;  // a longer table goes on in a new one, which keeps laying it out quick
+constexpr int maxTableTwips = 4000 * 15;  // widths and offsets of table cells are kept within this
+constexpr int maxBorderTwips = 255;
+constexpr int defaultCellGap = 108;  // twips of space each side of a cell's text
 
-enum class Dest : quint8 { Text, Skip, FontTable, ColorTable, Picture, FieldInst, UprAnsi };
+enum class Dest : quint8 { Text, Skip, FontTable, ColorTable, Picture, FieldInst, UprAnsi, NestTableProps };
 enum class Align : quint8 { Left, Center, Right, Justify };
 
 struct CharProps {
@@ -74,6 +79,7 @@ struct ParaProps {
     bool lineMultiple = false;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
     QList<QTextOption::Tab> tabs;
+    bool inTable = false;
 };
 
 struct GroupState {
@@ -100,6 +106,28 @@ struct FontEntry {
     QByteArray name = {};
 };
 
+struct CellBorder {
+    QTextFrameFormat::BorderStyle style = QTextFrameFormat::BorderStyle_None;
+    int width = 0;  // twips
+    int color = 0;
+};
+
+// One cell of a row definition: its right edge and its borders (top, left, bottom, right).
+struct CellDef {
+    int right = 0;
+    std::array<CellBorder, 4> borders{};
+    qint8 vertical = -1;  // -1 top, 0 centre, 1 bottom
+};
+
+struct RowDef {
+    std::vector<CellDef> cells;
+    CellDef next;     // the cell being defined, up to its \cellx
+    int border = -1;  // the side of `next` that border words set, -1 none
+    Align align = Align::Left;
+    int left = 0;
+    int gap = defaultCellGap;
+};
+
 enum class PictKind : quint8 { None, Png, Jpeg, Metafile, Bitmap };
 
 struct Picture {
@@ -123,9 +151,11 @@ struct Field {
 };
 
 enum class Kw : quint8 {
-    FontTable, ColorTable, Pict, FieldInst, FieldResult, Field, Upr, Ud, Transparent, SkipDest,
+    FontTable, ColorTable, Pict, FieldInst, FieldResult, Field, Upr, Ud, NestTableProps, Transparent, SkipDest,
     Ansi, Mac, Pc, Pca, AnsiCpg, Deff, DefTab, Uc, U,
-    Par, Line, Char, Sect, Cell, Row,
+    Par, Line, Char, Sect, Cell, Row, NestCell, NestRow,
+    RowDefaults, CellX, CellBorderSide, OtherBorder, BorderStyle, BorderWidth, BorderColor, RowAlign, RowLeft,
+    RowGap, InTable, CellVertical,
     Pard, Ql, Qc, Qr, Qj, Li, Ri, Fi, Sb, Sa, Sl, SlMult, Tx, Tqr, Tqc, Tqdec,
     Plain, B, I, Ul, UlNone, Strike, Fs, F, Cf, Cb, V, Super, Sub, NoSuperSub, Caps, Scaps,
     FCharset, Cpg, FNil, FRoman, FSwiss, FModern, FScript, FDecor, FTech,
@@ -166,7 +196,10 @@ const std::unordered_map<std::string_view, Keyword> &keywords()
             {"ansi", Kw::Ansi}, {"mac", Kw::Mac}, {"pc", Kw::Pc}, {"pca", Kw::Pca},
             {"ansicpg", Kw::AnsiCpg}, {"deff", Kw::Deff}, {"deftab", Kw::DefTab}, {"uc", Kw::Uc}, {"u", Kw::U},
             {"par", Kw::Par}, {"line", Kw::Line}, {"sect", Kw::Sect}, {"page", Kw::Sect},
-            {"cell", Kw::Cell}, {"nestcell", Kw::Cell}, {"row", Kw::Row}, {"nestrow", Kw::Row},
+            {"cell", Kw::Cell}, {"nestcell", Kw::NestCell}, {"row", Kw::Row}, {"nestrow", Kw::NestRow},
+            {"nesttableprops", Kw::NestTableProps}, {"trowd", Kw::RowDefaults}, {"cellx", Kw::CellX},
+            {"brdrw", Kw::BorderWidth}, {"brdrcf", Kw::BorderColor}, {"trleft", Kw::RowLeft},
+            {"trgaph", Kw::RowGap}, {"intbl", Kw::InTable},
             {"pard", Kw::Pard}, {"ql", Kw::Ql}, {"qc", Kw::Qc}, {"qr", Kw::Qr}, {"qj", Kw::Qj},
             {"qd", Kw::Qj}, {"li", Kw::Li}, {"ri", Kw::Ri}, {"fi", Kw::Fi}, {"sb", Kw::Sb},
             {"sa", Kw::Sa}, {"sl", Kw::Sl}, {"slmult", Kw::SlMult}, {"tx", Kw::Tx}, {"tqr", Kw::Tqr},
@@ -201,6 +234,33 @@ const std::unordered_map<std::string_view, Keyword> &keywords()
         };
         for (const auto &[name, ch] : chars)
             m.emplace(name, Keyword{Kw::Char, ch});
+        // Table words whose variants differ by a small number, kept in `ch`.
+        const std::pair<const char *, char16_t> sides[] = {{"clbrdrt", 0}, {"clbrdrl", 1}, {"clbrdrb", 2}, {"clbrdrr", 3}};
+        for (const auto &[name, side] : sides)
+            m.emplace(name, Keyword{Kw::CellBorderSide, side});
+        for (auto name : {"brdrt", "brdrl", "brdrb", "brdrr", "brdrbtw", "brdrbar", "box", "trbrdrt", "trbrdrl",
+                          "trbrdrb", "trbrdrr", "trbrdrh", "trbrdrv", "chbrdr", "pgbrdrt", "pgbrdrl", "pgbrdrb",
+                          "pgbrdrr"})
+            m.emplace(name, Keyword{Kw::OtherBorder});
+        const std::pair<const char *, QTextFrameFormat::BorderStyle> styles[] = {
+            {"brdrs", QTextFrameFormat::BorderStyle_Solid}, {"brdrth", QTextFrameFormat::BorderStyle_Solid},
+            {"brdrsh", QTextFrameFormat::BorderStyle_Solid}, {"brdrhair", QTextFrameFormat::BorderStyle_Solid},
+            {"brdrdb", QTextFrameFormat::BorderStyle_Double}, {"brdrtriple", QTextFrameFormat::BorderStyle_Double},
+            {"brdrdot", QTextFrameFormat::BorderStyle_Dotted}, {"brdrdash", QTextFrameFormat::BorderStyle_Dashed},
+            {"brdrdashsm", QTextFrameFormat::BorderStyle_Dashed}, {"brdrdashd", QTextFrameFormat::BorderStyle_DotDash},
+            {"brdrdashdd", QTextFrameFormat::BorderStyle_DotDotDash}, {"brdrinset", QTextFrameFormat::BorderStyle_Inset},
+            {"brdroutset", QTextFrameFormat::BorderStyle_Outset}, {"brdrgroove", QTextFrameFormat::BorderStyle_Groove},
+            {"brdrridge", QTextFrameFormat::BorderStyle_Ridge}, {"brdrnone", QTextFrameFormat::BorderStyle_None},
+            {"brdrnil", QTextFrameFormat::BorderStyle_None}, {"brdrtbl", QTextFrameFormat::BorderStyle_None},
+        };
+        for (const auto &[name, style] : styles)
+            m.emplace(name, Keyword{Kw::BorderStyle, char16_t(style)});
+        const std::pair<const char *, Align> rowAligns[] = {{"trql", Align::Left}, {"trqc", Align::Center}, {"trqr", Align::Right}};
+        for (const auto &[name, align] : rowAligns)
+            m.emplace(name, Keyword{Kw::RowAlign, char16_t(align)});
+        const std::pair<const char *, char16_t> verticals[] = {{"clvertalt", 0}, {"clvertalc", 1}, {"clvertalb", 2}};
+        for (const auto &[name, v] : verticals)
+            m.emplace(name, Keyword{Kw::CellVertical, v});
         return m;
     }();
     return map;
@@ -234,7 +294,10 @@ struct Word {
 
 class Reader {
 public:
-    Reader(const QByteArray &bytes, QTextDocument &doc) : m_data(bytes), m_doc(doc), m_cursor(&doc) {}
+    Reader(const QByteArray &bytes, QTextDocument &doc, const Limits &limits)
+        : m_data(bytes), m_doc(doc), m_cursor(&doc), m_limits(limits)
+    {
+    }
 
     ReadResult run(qsizetype start);
 
@@ -267,9 +330,21 @@ private:
     void beginContent();
     void flushRun();
     bool countFormat(size_t key);
+    bool addBlocks(int count);
     void paragraph();
+    void tabCell();
+    void tabRow();
+
+    void tableWord(const Keyword &entry, const Word &word);
     void cell();
-    void setLastBlockFormat();
+    void row();
+    void syncTable();
+    void enterCell();
+    bool startTable();
+    void leaveTable();
+    void finishRow();
+    void moveToCell();
+    QTextTableCellFormat cellFormat(const CellDef &def) const;
 
     void finishFontEntry();
     void finishColor();
@@ -286,6 +361,7 @@ private:
     const QByteArray &m_data;
     QTextDocument &m_doc;
     QTextCursor m_cursor;
+    const Limits m_limits;
     qsizetype m_pos = 0;
     ReadResult m_result;
 
@@ -318,6 +394,17 @@ private:
     bool m_pendingCell = false;
     bool m_rowEnded = false;
     int m_blocks = 0;
+
+    // Tables: the row definition in force, and where in the open table the text goes.
+    RowDef m_rowDef;
+    bool m_rowOpen = false;  // a row was defined and has not ended yet
+    QTextTable *m_table = nullptr;
+    int m_row = 0;
+    int m_column = 0;
+    bool m_cellEnded = false;    // the next text starts the next cell
+    bool m_rowFinished = false;  // the next text starts a new row
+    bool m_tableAligned = false;
+    QList<QTextLength> m_widths;
     QSet<size_t> m_formatKeys;
 
     int m_imageCount = 0;
@@ -343,6 +430,8 @@ ReadResult Reader::run(qsizetype start)
         }
     }
     flushRun();
+    if (m_table)
+        finishRow();
     m_cursor.endEditBlock();
     QTextOption option = m_doc.defaultTextOption();
     option.setTabStopDistance(m_defaultTab / twipsPerPixel);
@@ -646,6 +735,12 @@ void Reader::controlWord(const Word &word, qsizetype start)
     }
     if (dest == Dest::UprAnsi)
         return;
+    if (dest == Dest::NestTableProps) {
+        // Only the end of a row of a table in a cell counts here; its definition is not kept.
+        if (kw == Kw::NestRow)
+            tabRow();
+        return;
+    }
 
     GroupState &s = state();
     CharProps &chr = s.chr;
@@ -683,10 +778,22 @@ void Reader::controlWord(const Word &word, qsizetype start)
     case Kw::Line: emitText(QString(QChar::LineSeparator)); break;
     case Kw::Char: emitText(QString(QChar(entry.ch))); break;
     case Kw::Cell: cell(); break;
-    case Kw::Row:
-        m_pendingCell = false;
-        paragraph();
-        m_rowEnded = m_pendingBlock;
+    case Kw::Row: row(); break;
+    case Kw::NestCell: tabCell(); break;
+    case Kw::NestRow: tabRow(); break;
+    case Kw::InTable: para.inTable = true; break;
+    case Kw::RowDefaults:
+    case Kw::CellX:
+    case Kw::CellBorderSide:
+    case Kw::OtherBorder:
+    case Kw::BorderStyle:
+    case Kw::BorderWidth:
+    case Kw::BorderColor:
+    case Kw::RowAlign:
+    case Kw::RowLeft:
+    case Kw::RowGap:
+    case Kw::CellVertical:
+        tableWord(entry, word);
         break;
     case Kw::Pard: para = ParaProps{}; break;
     case Kw::Ql: para.align = Align::Left; break;
@@ -830,6 +937,9 @@ void Reader::destination(Kw kw, qsizetype start)
     case Kw::Upr:
         s.dest = Dest::UprAnsi;
         break;
+    case Kw::NestTableProps:
+        s.dest = Dest::NestTableProps;
+        break;
     default:
         break;
     }
@@ -891,6 +1001,7 @@ void Reader::byteText(unsigned char b)
         break;
     case Dest::Skip:
     case Dest::UprAnsi:
+    case Dest::NestTableProps:
         break;
     }
 }
@@ -967,16 +1078,30 @@ void Reader::closeSurrogate()
     }
 }
 
+// Each paragraph and table cell costs the text engine memory; a document with too many is cut off.
+bool Reader::addBlocks(int count)
+{
+    if (m_done)
+        return false;
+    if (m_blocks + qint64(count) < m_limits.paragraphs) {
+        m_blocks += count;
+        return true;
+    }
+    damage(ReadError::TooLong, m_pos,
+           QStringLiteral("The document has more than %1 paragraphs; the rest is left out.").arg(m_limits.paragraphs));
+    m_done = true;
+    return false;
+}
+
 void Reader::beginContent()
 {
+    syncTable();
+    if (m_done)
+        return;
     if (m_pendingBlock) {
         flushRun();
-        if (++m_blocks >= maxParagraphs) {
-            damage(ReadError::TooLong, m_pos,
-                   QStringLiteral("The document has more than %1 paragraphs; the rest is left out.").arg(maxParagraphs));
-            m_done = true;
+        if (!addBlocks(1))
             return;
-        }
         m_cursor.insertBlock();
         m_pendingBlock = false;
         m_rowEnded = false;
@@ -997,8 +1122,11 @@ void Reader::put(const QString &text)
     if (m_done)
         return;
     const CharProps &chr = state().chr;
-    if (!m_run.isEmpty() && !(m_runProps == chr))
+    if (!m_run.isEmpty() && !(m_runProps == chr)) {
         flushRun();
+        if (m_done)
+            return;
+    }
     m_runProps = chr;
     for (QChar ch : text) {
         const char16_t u = ch.unicode();
@@ -1017,9 +1145,9 @@ void Reader::flushRun()
 {
     if (m_run.isEmpty())
         return;
-    countFormat(hashOf(m_runProps));
-    m_cursor.insertText(m_run, charFormat(m_runProps));
-    m_run.clear();
+    const QString run = std::exchange(m_run, {});
+    if (countFormat(hashOf(m_runProps)))
+        m_cursor.insertText(run, charFormat(m_runProps));
 }
 
 // Each new format costs the text engine memory of its own; a document that keeps making new
@@ -1027,10 +1155,10 @@ void Reader::flushRun()
 bool Reader::countFormat(size_t key)
 {
     m_formatKeys.insert(key);
-    if (m_formatKeys.size() <= maxFormats)
+    if (m_formatKeys.size() <= m_limits.formats)
         return true;
     damage(ReadError::TooLong, m_pos,
-           QStringLiteral("The document uses more than %1 different text formats; the rest is left out.").arg(maxFormats));
+           QStringLiteral("The document uses more than %1 different text formats; the rest is left out.").arg(m_limits.formats));
     m_done = true;
     return false;
 }
@@ -1039,7 +1167,7 @@ void Reader::paragraph()
 {
     flushBytes();
     const GroupState &s = state();
-    if (s.dest != Dest::Text || s.chr.hidden)
+    if ((s.dest != Dest::Text && s.dest != Dest::NestTableProps) || s.chr.hidden)
         return;
     closeSurrogate();
     beginContent();
@@ -1056,7 +1184,9 @@ void Reader::paragraph()
     m_pendingBlock = true;
 }
 
-void Reader::cell()
+// A cell read as text: a table inside a cell, or a cell outside any row, is shown with its
+// cells separated by tabs and its rows on lines of their own.
+void Reader::tabCell()
 {
     const GroupState &s = state();
     if (s.dest != Dest::Text || s.chr.hidden)
@@ -1068,6 +1198,300 @@ void Reader::cell()
     else if (m_pendingCell)
         beginContent();
     m_pendingCell = true;
+}
+
+void Reader::tabRow()
+{
+    m_pendingCell = false;
+    paragraph();
+    m_rowEnded = m_pendingBlock;
+}
+
+// Row definition words. They describe the row that follows them (or, as some writers put them,
+// the row they end); the definition stays in force until the next \trowd.
+void Reader::tableWord(const Keyword &entry, const Word &word)
+{
+    RowDef &def = m_rowDef;
+    const int p = word.param;
+    switch (entry.kw) {
+    case Kw::RowDefaults:
+        def = RowDef{};
+        m_rowOpen = true;
+        break;
+    case Kw::CellX:
+        if (def.cells.size() < size_t(maxTableColumns)) {
+            def.next.right = std::clamp(p, -maxTableTwips, maxTableTwips);
+            def.cells.push_back(def.next);
+        }
+        def.next = CellDef{};
+        def.border = -1;
+        break;
+    case Kw::CellBorderSide:
+        def.border = entry.ch;
+        def.next.borders[entry.ch] = CellBorder{};
+        break;
+    case Kw::OtherBorder: def.border = -1; break;
+    case Kw::BorderStyle:
+        if (def.border >= 0)
+            def.next.borders[def.border].style = QTextFrameFormat::BorderStyle(entry.ch);
+        break;
+    case Kw::BorderWidth:
+        if (def.border >= 0)
+            def.next.borders[def.border].width = std::clamp(p, 0, maxBorderTwips);
+        break;
+    case Kw::BorderColor:
+        if (def.border >= 0)
+            def.next.borders[def.border].color = p;
+        break;
+    case Kw::RowAlign: def.align = Align(entry.ch); break;
+    case Kw::RowLeft: def.left = std::clamp(p, -maxTableTwips, maxTableTwips); break;
+    case Kw::RowGap: def.gap = std::clamp(p, 0, maxTableTwips / 100); break;
+    case Kw::CellVertical: def.next.vertical = qint8(int(entry.ch) - 1); break;
+    default: break;
+    }
+}
+
+void Reader::cell()
+{
+    const GroupState &s = state();
+    if (s.dest != Dest::Text || s.chr.hidden)
+        return;
+    if (!m_table && !m_rowOpen && !s.para.inTable) {
+        tabCell();
+        return;
+    }
+    closeSurrogate();
+    // A paragraph mark just before \cell ends the cell's last paragraph; it adds no empty one.
+    const bool ended = m_pendingBlock && m_table && !m_cellEnded && !m_rowFinished;
+    if (ended) {
+        flushRun();
+        m_pendingBlock = false;
+    }
+    enterCell();
+    if (m_done || !m_table)
+        return;
+    flushRun();
+    if (!ended) {
+        const QTextBlockFormat block = blockFormat(s.para);
+        if (m_cursor.blockFormat() != block)
+            m_cursor.setBlockFormat(block);
+    }
+    m_cellEnded = true;
+}
+
+void Reader::row()
+{
+    const GroupState &s = state();
+    if (s.dest != Dest::Text || s.chr.hidden)
+        return;
+    if (!m_table && !m_rowOpen && !s.para.inTable) {
+        tabRow();
+        return;
+    }
+    closeSurrogate();
+    m_rowOpen = false;
+    if (!m_table || m_rowFinished)
+        return;  // a row with no cell in it shows nothing
+    flushRun();
+    // Text after the row's last \cell stays in the cell it went into.
+    if (!m_cellEnded && !m_pendingBlock) {
+        const QTextBlockFormat block = blockFormat(s.para);
+        if (m_cursor.blockFormat() != block)
+            m_cursor.setBlockFormat(block);
+    }
+    m_pendingBlock = false;
+    m_pendingCell = false;
+    finishRow();
+}
+
+// Text goes into the open table while a row is defined or the paragraph is marked \intbl;
+// other text closes the table.
+void Reader::syncTable()
+{
+    if (m_rowOpen || state().para.inTable)
+        enterCell();
+    else if (m_table)
+        leaveTable();
+}
+
+// Puts the cursor where the next text of the table goes: a new table, a new row, the next cell.
+void Reader::enterCell()
+{
+    if (!m_table) {
+        startTable();
+        return;
+    }
+    if (m_rowFinished) {
+        if (m_row + 1 >= maxTableRows) {
+            leaveTable();
+            startTable();
+            return;
+        }
+        if (!addBlocks(m_table->columns()))
+            return;
+        flushRun();
+        m_table->appendRows(1);
+        ++m_row;
+        m_column = 0;
+        m_rowFinished = false;
+        m_cellEnded = false;
+        moveToCell();
+        return;
+    }
+    if (!m_cellEnded)
+        return;
+    m_cellEnded = false;
+    flushRun();
+    if (m_column + 1 < m_table->columns()) {
+        ++m_column;
+        moveToCell();
+    } else if (m_table->columns() < maxTableColumns) {
+        if (!addBlocks(m_table->rows()))
+            return;
+        m_table->appendColumns(1);
+        ++m_column;
+        moveToCell();
+    } else {
+        m_pendingCell = true;  // cells past the last column share it, after a tab
+    }
+}
+
+bool Reader::startTable()
+{
+    flushRun();
+    const int columns = std::clamp(int(m_rowDef.cells.size()), 1, maxTableColumns);
+    if (!addBlocks(columns) || !countFormat(qHashMulti(0x7ab1e, m_blocks)))
+        return false;
+    QTextTableFormat format;
+    format.setBorder(0);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(0);
+    format.setMargin(0);
+    m_table = m_cursor.insertTable(1, columns, format);
+    m_row = 0;
+    m_column = 0;
+    m_cellEnded = false;
+    m_rowFinished = false;
+    m_tableAligned = false;
+    m_widths.clear();
+    m_pendingBlock = false;
+    m_pendingCell = false;
+    m_rowEnded = false;
+    return true;
+}
+
+void Reader::leaveTable()
+{
+    flushRun();
+    finishRow();
+    m_cursor.setPosition(m_table->lastPosition() + 1);
+    m_table = nullptr;
+    m_cellEnded = false;
+    m_rowFinished = false;
+    m_pendingBlock = false;
+    m_pendingCell = false;
+    m_rowEnded = false;
+}
+
+void Reader::moveToCell()
+{
+    m_cursor.setPosition(m_table->cellAt(m_row, m_column).firstPosition());
+    m_pendingBlock = false;
+    m_pendingCell = false;
+    m_rowEnded = false;
+}
+
+// Gives the row that ends the formats of the row definition in force; the first row that
+// defines them sets the table's alignment and column widths.
+void Reader::finishRow()
+{
+    if (!m_table || m_rowFinished)
+        return;
+    flushRun();
+    m_rowFinished = true;
+    m_cellEnded = false;
+    const RowDef &def = m_rowDef;
+    const int columns = m_table->columns();
+    QTextTableFormat format = m_table->format();
+    bool changed = false;
+    if (!m_tableAligned && !def.cells.empty()) {
+        m_tableAligned = true;
+        format.setAlignment(def.align == Align::Center ? Qt::AlignHCenter
+                            : def.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft);
+        changed = true;
+    }
+    for (qsizetype c = m_widths.size(); c < std::min<qsizetype>(columns, qsizetype(def.cells.size())); ++c) {
+        const int left = c == 0 ? def.left : def.cells[size_t(c - 1)].right;
+        const qint64 width = qint64(def.cells[size_t(c)].right) - left;
+        m_widths.append(width > 0 ? QTextLength(QTextLength::FixedLength, double(std::min<qint64>(width, maxTableTwips)) / twipsPerPixel)
+                                  : QTextLength());
+        changed = true;
+    }
+    if (changed) {
+        format.setColumnWidthConstraints(m_widths);
+        m_table->setFormat(format);
+    }
+    for (int c = 0; c < columns; ++c) {
+        const CellDef cellDef = size_t(c) < def.cells.size() ? def.cells[size_t(c)] : CellDef{};
+        const QTextTableCellFormat f = cellFormat(cellDef);
+        if (!countFormat(qHashMulti(0xce11, f.properties().size(), f.leftPadding(), f.topBorder(), f.leftBorder(),
+                                    f.bottomBorder(), f.rightBorder(), int(f.topBorderStyle()),
+                                    int(f.leftBorderStyle()), int(f.bottomBorderStyle()), int(f.rightBorderStyle()),
+                                    f.topBorderBrush().color().rgba(), f.leftBorderBrush().color().rgba(),
+                                    f.bottomBorderBrush().color().rgba(), f.rightBorderBrush().color().rgba(),
+                                    int(f.verticalAlignment()))))
+            return;
+        m_table->cellAt(m_row, c).setFormat(f);
+    }
+}
+
+QTextTableCellFormat Reader::cellFormat(const CellDef &def) const
+{
+    QTextTableCellFormat f;
+    const double gap = m_rowDef.gap / twipsPerPixel;
+    f.setLeftPadding(gap);
+    f.setRightPadding(gap);
+    f.setTopPadding(0);
+    f.setBottomPadding(0);
+    for (int side = 0; side < 4; ++side) {
+        const CellBorder &b = def.borders[size_t(side)];
+        if (b.style == QTextFrameFormat::BorderStyle_None)
+            continue;
+        double width = std::max(1.0, std::round(b.width / twipsPerPixel));
+        if (b.style == QTextFrameFormat::BorderStyle_Double)
+            width = std::max(width, 3.0);
+        QColor color(Qt::black);
+        if (b.color > 0 && b.color < m_colors.size() && m_colors.at(b.color))
+            color = *m_colors.at(b.color);
+        switch (side) {
+        case 0:
+            f.setTopBorder(width);
+            f.setTopBorderStyle(b.style);
+            f.setTopBorderBrush(color);
+            break;
+        case 1:
+            f.setLeftBorder(width);
+            f.setLeftBorderStyle(b.style);
+            f.setLeftBorderBrush(color);
+            break;
+        case 2:
+            f.setBottomBorder(width);
+            f.setBottomBorderStyle(b.style);
+            f.setBottomBorderBrush(color);
+            break;
+        default:
+            f.setRightBorder(width);
+            f.setRightBorderStyle(b.style);
+            f.setRightBorderBrush(color);
+            break;
+        }
+    }
+    if (def.vertical == 0)
+        f.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+    else if (def.vertical > 0)
+        f.setVerticalAlignment(QTextCharFormat::AlignBottom);
+    return f;
 }
 
 void Reader::finishFontEntry()
@@ -1383,7 +1807,9 @@ ReadResult failure(ReadError code, qsizetype position, const QString &reason)
 
 } // namespace
 
-ReadResult read(const QByteArray &bytes, QTextDocument &doc)
+ReadResult read(const QByteArray &bytes, QTextDocument &doc) { return read(bytes, doc, Limits{}); }
+
+ReadResult read(const QByteArray &bytes, QTextDocument &doc, const Limits &limits)
 {
     doc.clear();
     const qsizetype start = rtfStart(bytes);
@@ -1394,7 +1820,7 @@ ReadResult read(const QByteArray &bytes, QTextDocument &doc)
                        QStringLiteral("This is not an RTF document: it does not begin with \"{\\rtf\"."));
     const bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
-    Reader reader(bytes, doc);
+    Reader reader(bytes, doc, limits);
     ReadResult result = reader.run(start);
     doc.setUndoRedoEnabled(undo);
     doc.setModified(false);
@@ -1433,6 +1859,57 @@ ReadResult readFile(const QString &path, QTextDocument &doc)
     else if (result.damaged)
         result.error = QStringLiteral("The file \"%1\" is damaged. %2").arg(name, result.error);
     return result;
+}
+
+namespace {
+
+// The text engine keeps a paragraph before a table that starts a frame and after one that ends
+// it; when empty, they are not part of the text.
+void appendLines(QTextFrame::iterator it, QStringList &lines)
+{
+    const qsizetype first = lines.size();
+    bool afterTable = false;
+    bool tail = false;
+    for (; !it.atEnd(); ++it) {
+        if (QTextFrame *frame = it.currentFrame()) {
+            if (lines.size() == first + 1 && lines.back().isEmpty() && !afterTable)
+                lines.removeLast();
+            if (auto *table = qobject_cast<QTextTable *>(frame)) {
+                for (int r = 0; r < table->rows(); ++r) {
+                    QStringList cells;
+                    for (int c = 0; c < table->columns(); ++c) {
+                        const QTextTableCell cell = table->cellAt(r, c);
+                        if (cell.row() != r || cell.column() != c)
+                            continue;  // covered by a spanning cell
+                        QStringList paragraphs;
+                        appendLines(cell.begin(), paragraphs);
+                        cells.append(paragraphs.join(u'\n'));
+                    }
+                    lines.append(cells.join(u'\t'));
+                }
+            } else {
+                appendLines(frame->begin(), lines);
+            }
+            afterTable = true;
+            tail = false;
+            continue;
+        }
+        const QString text = it.currentBlock().text();
+        tail = afterTable && text.isEmpty();
+        afterTable = false;
+        lines.append(text);
+    }
+    if (tail)
+        lines.removeLast();
+}
+
+} // namespace
+
+QString documentText(const QTextDocument &doc)
+{
+    QStringList lines;
+    appendLines(doc.rootFrame()->begin(), lines);
+    return lines.join(u'\n');
 }
 
 void addDamageNote(QTextDocument &doc, const QString &reason)
