@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextImageFormat>
-#include <QTextDocumentFragment>
 #include <QTextTable>
 #include <QUrl>
 
@@ -48,9 +47,10 @@ std::vector<QStringList> cells(const QTextTable &table)
     for (int r = 0; r < table.rows(); ++r) {
         QStringList row;
         for (int c = 0; c < table.columns(); ++c) {
-            QTextCursor cursor = table.cellAt(r, c).firstCursorPosition();
-            cursor.setPosition(table.cellAt(r, c).lastPosition(), QTextCursor::KeepAnchor);
-            row.append(cursor.selection().toPlainText());
+            QStringList paragraphs;
+            for (QTextFrame::iterator it = table.cellAt(r, c).begin(); !it.atEnd(); ++it)
+                paragraphs.append(it.currentBlock().text());
+            row.append(paragraphs.join(u'\n'));
         }
         rows.push_back(row);
     }
@@ -698,6 +698,64 @@ TEST(RtfWriters, PandocDocument)
     EXPECT_EQ(formatAt(doc, "Numora Guide").fontPointSize(), 18);
     EXPECT_EQ(formatAt(doc, "link").anchorHref(), "https://example.org/numora");
     EXPECT_EQ(blockAt(doc, "First item").textIndent(), -24);
+}
+
+// The same small table (a header row, a centred and a right-aligned column, a cell of two lines
+// and one of two paragraphs), written by LibreOffice Writer from HTML and by pandoc from Markdown.
+TEST(RtfWriters, LibreOfficeTable)
+{
+    QTextDocument doc;
+    const ReadResult r = readFile(fixture("libreoffice-table.rtf"), doc);
+    ASSERT_TRUE(r.ok) << qPrintable(r.error);
+    EXPECT_FALSE(r.damaged) << qPrintable(r.error);
+    EXPECT_EQ(plainText(doc), QString::fromUtf8("Shares of lucky numbers\n"
+                                                "Slider\tLucky numbers\n0\tnone\n20\tone in five\xE2\x80\xA8on average\n"
+                                                "90\tnine in ten\na little less\n"
+                                                "End of the table."));
+    QTextTable *t = expectTable(doc, {{"Slider", "Lucky numbers"},
+                                      {"0", "none"},
+                                      {"20", QString::fromUtf8("one in five\xE2\x80\xA8on average")},
+                                      {"90", "nine in ten\na little less"}});
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->format().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(columnWidths(*t), (QList<qreal>{1554 / 15.0, (4500 - 1554) / 15.0}));
+    const QTextTableCellFormat head = t->cellAt(0, 0).format().toTableCellFormat();
+    EXPECT_EQ(head.topBorder(), 1);
+    EXPECT_EQ(head.topBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
+    EXPECT_EQ(head.topBorderBrush().color(), QColor(128, 128, 128));
+    EXPECT_EQ(head.leftBorder(), 1);
+    EXPECT_EQ(head.verticalAlignment(), QTextCharFormat::AlignMiddle);
+    EXPECT_EQ(t->cellAt(1, 0).format().toTableCellFormat().topBorder(), 0);
+    EXPECT_EQ(t->cellAt(3, 1).format().toTableCellFormat().bottomBorder(), 1);
+    EXPECT_EQ(formatAt(doc, "Slider").fontWeight(), QFont::Bold);
+    EXPECT_EQ(formatAt(doc, "nine").fontWeight(), QFont::Normal);
+    EXPECT_EQ(blockAt(doc, "Slider").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(blockAt(doc, "20").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(blockAt(doc, "none").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(blockAt(doc, "a little less").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+}
+
+TEST(RtfWriters, PandocTable)
+{
+    QTextDocument doc;
+    const ReadResult r = readFile(fixture("pandoc-table.rtf"), doc);
+    ASSERT_TRUE(r.ok) << qPrintable(r.error);
+    EXPECT_FALSE(r.damaged) << qPrintable(r.error);
+    EXPECT_EQ(plainText(doc), QString::fromUtf8("Shares of lucky numbers\n"
+                                                "Slider\tLucky numbers\n0\tnone\n20\tone in five\n90\tnine in ten\n"
+                                                "The share table\nEnd of the table."));
+    QTextTable *t = expectTable(doc, {{"Slider", "Lucky numbers"}, {"0", "none"}, {"20", "one in five"}, {"90", "nine in ten"}});
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->format().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(columnWidths(*t), (QList<qreal>{4320 / 15.0, 4320 / 15.0}));
+    const QTextTableCellFormat head = t->cellAt(0, 1).format().toTableCellFormat();
+    EXPECT_EQ(head.bottomBorder(), 1);
+    EXPECT_EQ(head.topBorder(), 0);
+    EXPECT_EQ(head.leftPadding(), 8);
+    EXPECT_EQ(t->cellAt(1, 1).format().toTableCellFormat().bottomBorder(), 0);
+    EXPECT_EQ(blockAt(doc, "Slider").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(blockAt(doc, "none").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_TRUE(formatAt(doc, "nine").fontItalic());
 }
 
 // Hand-written in the shape Word, WordPad and TextEdit give their files.
