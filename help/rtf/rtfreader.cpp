@@ -1916,7 +1916,11 @@ void addDamageNote(QTextDocument &doc, const QString &reason)
 {
     QTextCursor cursor(&doc);
     cursor.movePosition(QTextCursor::Start);
-    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    // A document that begins with a table has an empty paragraph before it: the note goes there.
+    const QTextBlock first = doc.begin();
+    const bool beforeTable = first.length() <= 1 && first.next().isValid() && QTextCursor(first.next()).currentTable();
+    if (!beforeTable)
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     cursor.movePosition(QTextCursor::Start);
     cursor.setBlockFormat(QTextBlockFormat());
     QTextCharFormat note;

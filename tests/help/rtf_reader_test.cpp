@@ -453,6 +453,17 @@ TEST(RtfTable, CellsPastTheColumnCapShareTheLastColumnAndLongTablesGoOn)
     EXPECT_EQ(tables(doc).size(), 3u);
 }
 
+TEST(RtfDamageNote, StandsAboveADocumentThatBeginsWithATable)
+{
+    QTextDocument doc;
+    const ReadResult r = read(R"({\rtf1\trowd\cellx900\cellx1800 a\cell b\cell\row after)", doc);
+    ASSERT_TRUE(r.damaged);
+    addDamageNote(doc, r.error);
+    EXPECT_EQ(plainText(doc), r.error + "\na\tb\nafter");
+    ASSERT_EQ(tables(doc).size(), 1u);
+    EXPECT_EQ(cells(*tables(doc).front()), (std::vector<QStringList>{{"a", "b"}}));
+}
+
 TEST(RtfFile, MissingFolderAndForeignFilesAreReportedByName)
 {
     QTemporaryDir dir;
