@@ -342,6 +342,7 @@ private:
     void enterCell();
     bool startTable();
     void leaveTable();
+    void finishTable();
     void finishRow();
     void moveToCell();
     QTextTableCellFormat cellFormat(const CellDef &def) const;
@@ -431,7 +432,7 @@ ReadResult Reader::run(qsizetype start)
     }
     flushRun();
     if (m_table)
-        finishRow();
+        finishTable();
     m_cursor.endEditBlock();
     QTextOption option = m_doc.defaultTextOption();
     option.setTabStopDistance(m_defaultTab / twipsPerPixel);
@@ -793,7 +794,8 @@ void Reader::controlWord(const Word &word, qsizetype start)
     case Kw::RowLeft:
     case Kw::RowGap:
     case Kw::CellVertical:
-        tableWord(entry, word);
+        if (dest == Dest::Text)
+            tableWord(entry, word);
         break;
     case Kw::Pard: para = ParaProps{}; break;
     case Kw::Ql: para.align = Align::Left; break;
@@ -1330,7 +1332,10 @@ void Reader::enterCell()
         if (!addBlocks(m_table->columns()))
             return;
         flushRun();
-        m_table->appendRows(1);
+        // Rows are added in growing batches and the spare ones removed when the table ends:
+        // each addition makes the table work out its whole grid again.
+        if (m_row + 1 >= m_table->rows())
+            m_table->appendRows(std::min(m_table->rows(), maxTableRows - m_table->rows()));
         ++m_row;
         m_column = 0;
         m_rowFinished = false;
@@ -1381,10 +1386,17 @@ bool Reader::startTable()
     return true;
 }
 
-void Reader::leaveTable()
+void Reader::finishTable()
 {
     flushRun();
     finishRow();
+    if (m_table->rows() > m_row + 1)
+        m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
+}
+
+void Reader::leaveTable()
+{
+    finishTable();
     m_cursor.setPosition(m_table->lastPosition() + 1);
     m_table = nullptr;
     m_cellEnded = false;
