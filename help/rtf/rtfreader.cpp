@@ -1441,7 +1441,11 @@ void Reader::finishRow()
         changed = true;
     }
     if (changed) {
-        format.setColumnWidthConstraints(m_widths);
+        // One width for every column: adding a column to a table with fewer widths than
+        // columns writes past the end of the text engine's list of widths.
+        QList<QTextLength> widths = m_widths;
+        widths.resize(columns);
+        format.setColumnWidthConstraints(widths);
         m_table->setFormat(format);
     }
     for (int c = 0; c < columns; ++c) {

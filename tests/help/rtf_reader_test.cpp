@@ -344,6 +344,13 @@ std::vector<Case> cases()
          [](const QTextDocument &d) { expectTable(d, {{"a\nb"}}); }},
         {"more_cells_than_cellx", R"({\rtf1\trowd\cellx500 a\cell b\cell c\cell\row\trowd\cellx500 d\cell\row})",
          "a\tb\tc\nd\t\t", [](const QTextDocument &d) { expectTable(d, {{"a", "b", "c"}, {"d", "", ""}}); }},
+        {"row_wider_than_the_rows_before", R"({\rtf1\trowd\cellx500 a\cell b\cell\row\intbl x\cell y\cell z\cell\row})",
+         "a\tb\t\nx\ty\tz",
+         [](const QTextDocument &d) {
+             const QTextTable *t = expectTable(d, {{"a", "b", ""}, {"x", "y", "z"}});
+             ASSERT_TRUE(t);
+             EXPECT_EQ(columnWidths(*t), (QList<qreal>{500 / 15.0, -1, -1}));
+         }},
         {"table_open_at_end", R"({\rtf1\trowd\cellx500\cellx900 a\cell b)", "a\tb",
          [](const QTextDocument &d) { expectTable(d, {{"a", "b"}}); }, ReadError::Unbalanced},
         {"table_open_at_end_of_group", R"({\rtf1{\trowd\cellx500\intbl a\cell b}})", "a\tb",
