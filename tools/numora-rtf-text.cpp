@@ -14,7 +14,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr,
                      "Usage: numora-rtf-text FILE\n"
                      "Prints the text of the RTF document FILE as Numora shows it; a picture\n"
-                     "prints as [picture]. Exits 1 with the reason when the file cannot be read.\n");
+                     "prints as [picture], a table's cells are separated by tabs and its rows by\n"
+                     "new lines. Exits 1 with the reason when the file cannot be read.\n");
         return args.size() == 2 ? 0 : 2;
     }
     QTextDocument doc;
@@ -23,8 +24,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "numora-rtf-text: %s\n", qUtf8Printable(result.error));
         return 1;
     }
-    QString text = doc.toPlainText();
+    QString text = numora::rtf::documentText(doc);
     text.replace(QChar::ObjectReplacementCharacter, QLatin1String("[picture]"));
+    text.replace(QChar::LineSeparator, u'\n');
+    text.replace(QChar::Nbsp, u' ');
     const QByteArray out = text.toUtf8();
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     if (!text.isEmpty() && !text.endsWith(u'\n'))

@@ -1,80 +1,36 @@
 #include "rtfreader.h"
 
 #include "codepage.h"
+#include "rtffields.h"
+#include "rtfformats.h"
+#include "rtfkeywords.h"
+#include "rtfpictures.h"
+#include "rtftables.h"
 
-#include <QBuffer>
-#include <QColor>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
-#include <QHash>
-#include <QImage>
-#include <QImageReader>
 #include <QSet>
 #include <QTextBlock>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
-#include <QTextOption>
-#include <QUrl>
+#include <QTextTable>
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace numora::rtf {
 
 namespace {
 
-constexpr double twipsPerPixel = 15.0;
-constexpr int maxPictureSide = 4000;                      // pixels shown, each way
-constexpr qint64 maxImageBytes = 256LL * 1024 * 1024;     // all pictures of one document
-constexpr qint64 maxFrameBytes = 16LL * 1024 * 1024;      // outlines of pictures not shown
-constexpr qint64 minImageCost = 1024;                     // counted for each picture, however small
-constexpr qint64 maxNaturalPixels = 32LL * 1024 * 1024;    // larger pictures are not decoded
-constexpr qsizetype maxFormats = 100'000;
 constexpr int maxFieldInstruction = 4096;
 constexpr int maxTabStops = 64;
-constexpr int maxFonts = 32768;
-constexpr int maxColors = 32768;
-constexpr int maxWordLength = 32;
+constexpr int maxTableRows = 1000;  // a longer table goes on in a new one, which keeps laying it out quick
 
-enum class Dest : quint8 { Text, Skip, FontTable, ColorTable, Picture, FieldInst, UprAnsi };
-enum class Align : quint8 { Left, Center, Right, Justify };
-
-struct CharProps {
-    int font = -1;  // -1: the document's default font
-    int halfPoints = 24;
-    int color = 0;
-    int background = 0;
-    int link = -1;
-    qint8 vertical = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    bool hidden = false;
-    bool caps = false;
-    bool smallCaps = false;
-    bool operator==(const CharProps &) const = default;
-};
-
-struct ParaProps {
-    Align align = Align::Left;
-    int left = 0;
-    int right = 0;
-    int first = 0;
-    int before = 0;
-    int after = 0;
-    int lineSpacing = 0;
-    bool lineMultiple = false;
-    QTextOption::TabType nextTabType = QTextOption::LeftTab;
-    QList<QTextOption::Tab> tabs;
-};
+enum class Dest : quint8 { Text, Skip, FontTable, ColorTable, Picture, FieldInst, UprAnsi, NestTableProps };
 
 struct GroupState {
     CharProps chr;
@@ -83,134 +39,11 @@ struct GroupState {
     int uc = 1;
 };
 
-struct Font {
-    QString name;
-    int charset = -1;
-    int codePage = 0;
-    QFont::StyleHint hint = QFont::AnyStyle;
-    FontEncoding encoding = FontEncoding::CodePage;
-};
-
-struct FontEntry {
-    bool active = false;
-    int number = 0;
-    int charset = -1;
-    int codePage = 0;
-    QFont::StyleHint hint = QFont::AnyStyle;
-    QByteArray name = {};
-};
-
-enum class PictKind : quint8 { None, Png, Jpeg, Metafile, Bitmap };
-
-struct Picture {
-    qsizetype start = 0;
-    qsizetype depth = 0;
-    PictKind kind = PictKind::None;
-    int picw = 0;
-    int pich = 0;
-    int goalw = 0;
-    int goalh = 0;
-    int scalex = 100;
-    int scaley = 100;
-    int nibble = -1;
-    QByteArray data = {};
-};
-
 struct Field {
     qsizetype depth = 0;
     QString instruction = {};
     int link = -2;  // -2: not looked at yet, -1: no link
 };
-
-enum class Kw : quint8 {
-    FontTable, ColorTable, Pict, FieldInst, FieldResult, Field, Upr, Ud, Transparent, SkipDest,
-    Ansi, Mac, Pc, Pca, AnsiCpg, Deff, DefTab, Uc, U,
-    Par, Line, Char, Sect, Cell, Row,
-    Pard, Ql, Qc, Qr, Qj, Li, Ri, Fi, Sb, Sa, Sl, SlMult, Tx, Tqr, Tqc, Tqdec,
-    Plain, B, I, Ul, UlNone, Strike, Fs, F, Cf, Cb, V, Super, Sub, NoSuperSub, Caps, Scaps,
-    FCharset, Cpg, FNil, FRoman, FSwiss, FModern, FScript, FDecor, FTech,
-    Red, Green, Blue,
-    PngBlip, JpegBlip, MetafileBlip, BitmapBlip, PicW, PicH, PicWGoal, PicHGoal, PicScaleX, PicScaleY,
-    Bin,
-};
-
-struct Keyword {
-    Kw kw;
-    char16_t ch = 0;
-};
-
-const std::unordered_map<std::string_view, Keyword> &keywords()
-{
-    static const std::unordered_map<std::string_view, Keyword> map = [] {
-        std::unordered_map<std::string_view, Keyword> m;
-        for (auto name : {"stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer",
-                          "footerl", "footerr", "footerf", "listtable", "listoverridetable", "rsidtbl",
-                          "generator", "xmlnstbl", "themedata", "datastore", "latentstyles",
-                          "colorschememapping", "pn", "nonshppict", "nonesttables", "footnote",
-                          "annotation", "atnid", "atnauthor", "atndate", "atnref", "atrfstart", "atrfend",
-                          "bkmkstart", "bkmkend", "filetbl", "revtbl", "pgdsctbl", "template", "xe", "tc",
-                          "txe", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "objdata",
-                          "objclass", "objname", "shpinst", "do", "docvar", "userprops", "fchars", "lchars",
-                          "protusertbl", "listpicture", "blipuid", "picprop", "panose", "falt", "fname",
-                          "comment", "author", "title", "subject", "operator", "company", "category",
-                          "keywords", "doccomm", "creatim", "revtim", "printim", "buptim", "hlinkbase",
-                          "private", "formfield", "datafield", "keycode", "htmltag", "mhtmltag",
-                          "passwordhash", "wgrffmtfilter", "pgptbl", "mmathPr", "fontemb", "fontfile"})
-            m.emplace(name, Keyword{Kw::SkipDest});
-        for (auto name : {"pntext", "listtext", "shppict", "object", "result", "shp", "shprslt", "rtf"})
-            m.emplace(name, Keyword{Kw::Transparent});
-        const std::pair<const char *, Kw> words[] = {
-            {"fonttbl", Kw::FontTable}, {"colortbl", Kw::ColorTable}, {"pict", Kw::Pict},
-            {"fldinst", Kw::FieldInst}, {"fldrslt", Kw::FieldResult}, {"field", Kw::Field},
-            {"upr", Kw::Upr}, {"ud", Kw::Ud},
-            {"ansi", Kw::Ansi}, {"mac", Kw::Mac}, {"pc", Kw::Pc}, {"pca", Kw::Pca},
-            {"ansicpg", Kw::AnsiCpg}, {"deff", Kw::Deff}, {"deftab", Kw::DefTab}, {"uc", Kw::Uc}, {"u", Kw::U},
-            {"par", Kw::Par}, {"line", Kw::Line}, {"sect", Kw::Sect}, {"page", Kw::Sect},
-            {"cell", Kw::Cell}, {"nestcell", Kw::Cell}, {"row", Kw::Row}, {"nestrow", Kw::Row},
-            {"pard", Kw::Pard}, {"ql", Kw::Ql}, {"qc", Kw::Qc}, {"qr", Kw::Qr}, {"qj", Kw::Qj},
-            {"qd", Kw::Qj}, {"li", Kw::Li}, {"ri", Kw::Ri}, {"fi", Kw::Fi}, {"sb", Kw::Sb},
-            {"sa", Kw::Sa}, {"sl", Kw::Sl}, {"slmult", Kw::SlMult}, {"tx", Kw::Tx}, {"tqr", Kw::Tqr},
-            {"tqc", Kw::Tqc}, {"tqdec", Kw::Tqdec},
-            {"plain", Kw::Plain}, {"b", Kw::B}, {"i", Kw::I}, {"ulnone", Kw::UlNone},
-            {"strike", Kw::Strike}, {"striked", Kw::Strike}, {"fs", Kw::Fs}, {"f", Kw::F},
-            {"cf", Kw::Cf}, {"cb", Kw::Cb}, {"highlight", Kw::Cb}, {"chcbpat", Kw::Cb}, {"v", Kw::V},
-            {"super", Kw::Super}, {"sub", Kw::Sub}, {"nosupersub", Kw::NoSuperSub}, {"caps", Kw::Caps},
-            {"scaps", Kw::Scaps},
-            {"fcharset", Kw::FCharset}, {"cpg", Kw::Cpg}, {"fnil", Kw::FNil}, {"froman", Kw::FRoman},
-            {"fswiss", Kw::FSwiss}, {"fmodern", Kw::FModern}, {"fscript", Kw::FScript},
-            {"fdecor", Kw::FDecor}, {"ftech", Kw::FTech}, {"fbidi", Kw::FNil},
-            {"red", Kw::Red}, {"green", Kw::Green}, {"blue", Kw::Blue},
-            {"pngblip", Kw::PngBlip}, {"jpegblip", Kw::JpegBlip}, {"emfblip", Kw::MetafileBlip},
-            {"wmetafile", Kw::MetafileBlip}, {"pmmetafile", Kw::MetafileBlip},
-            {"macpict", Kw::BitmapBlip}, {"dibitmap", Kw::BitmapBlip}, {"wbitmap", Kw::BitmapBlip},
-            {"picw", Kw::PicW}, {"pich", Kw::PicH}, {"picwgoal", Kw::PicWGoal},
-            {"pichgoal", Kw::PicHGoal}, {"picscalex", Kw::PicScaleX}, {"picscaley", Kw::PicScaleY},
-            {"bin", Kw::Bin},
-        };
-        for (const auto &[name, kw] : words)
-            m.emplace(name, Keyword{kw});
-        for (auto name : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash",
-                          "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash",
-                          "ululdbwave", "ulw", "ulwave"})
-            m.emplace(name, Keyword{Kw::Ul});
-        const std::pair<const char *, char16_t> chars[] = {
-            {"tab", u'\t'}, {"emdash", 0x2014}, {"endash", 0x2013}, {"emspace", 0x2003},
-            {"enspace", 0x2002}, {"qmspace", 0x2005}, {"bullet", 0x2022}, {"lquote", 0x2018},
-            {"rquote", 0x2019}, {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"zwj", 0x200D},
-            {"zwnj", 0x200C}, {"zwbo", 0x200B}, {"ltrmark", 0x200E}, {"rtlmark", 0x200F},
-        };
-        for (const auto &[name, ch] : chars)
-            m.emplace(name, Keyword{Kw::Char, ch});
-        return m;
-    }();
-    return map;
-}
-
-size_t hashOf(const CharProps &c)
-{
-    return qHashMulti(0, c.font, c.halfPoints, c.color, c.background, c.link, c.vertical, c.bold, c.italic,
-                      c.underline, c.strike, c.hidden, c.caps, c.smallCaps);
-}
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -234,7 +67,10 @@ struct Word {
 
 class Reader {
 public:
-    Reader(const QByteArray &bytes, QTextDocument &doc) : m_data(bytes), m_doc(doc), m_cursor(&doc) {}
+    Reader(const QByteArray &bytes, QTextDocument &doc, const Limits &limits)
+        : m_data(bytes), m_doc(doc), m_cursor(&doc), m_limits(limits), m_pictures(doc)
+    {
+    }
 
     ReadResult run(qsizetype start);
 
@@ -253,6 +89,13 @@ private:
     void finishGroup();
     void controlToken();
     void controlWord(const Word &word, qsizetype start);
+    void documentWord(Kw kw, const Word &word);
+    void breakWord(const Keyword &entry);
+    void paragraphWord(Kw kw, const Word &word);
+    void characterWord(Kw kw, const Word &word);
+    void fontTableWord(Kw kw, int p, Dest dest);
+    void colorTableWord(Kw kw, int p);
+    void pictureWord(Kw kw, int p);
     void controlSymbol(char c);
     void destination(Kw kw, qsizetype start);
     void textBytes();
@@ -267,25 +110,32 @@ private:
     void beginContent();
     void flushRun();
     bool countFormat(size_t key);
+    bool addBlocks(int count);
     void paragraph();
+    void tabCell();
+    void tabRow();
+
+    void tableWord(const Keyword &entry, const Word &word);
     void cell();
-    void setLastBlockFormat();
+    void row();
+    void syncTable();
+    void enterCell();
+    bool startTable();
+    void leaveTable();
+    void finishTable();
+    void finishRow();
+    void moveToCell();
 
     void finishFontEntry();
     void finishColor();
     void finishPicture();
     int fieldLink();
-    std::pair<int, FontEncoding> encoding(int font) const;
-    QTextCharFormat charFormat(const CharProps &chr) const;
-    QTextBlockFormat blockFormat(const ParaProps &para) const;
-    QString addImage(const QImage &image);
-    QString frame(QSize size);
-    QImage frameImage(QSize size);
     void damage(ReadError code, qsizetype position, const QString &reason);
 
     const QByteArray &m_data;
     QTextDocument &m_doc;
     QTextCursor m_cursor;
+    const Limits m_limits;
     qsizetype m_pos = 0;
     ReadResult m_result;
 
@@ -297,18 +147,15 @@ private:
     qsizetype m_contentAfterClose = -1;  // where text goes on after a brace that closed the document
 
     int m_docCodePage = ansiCodePage;
-    int m_defaultFont = 0;
     int m_defaultTab = 720;
-    QHash<int, Font> m_fonts;
+    FormatTables m_formats;
     FontEntry m_fontEntry;
-    QList<std::optional<QColor>> m_colors;
     int m_red = 0;
     int m_green = 0;
     int m_blue = 0;
     bool m_colorPending = false;
     std::optional<Picture> m_picture;
     std::vector<Field> m_fields;
-    QStringList m_links;
 
     QByteArray m_bytes;
     char16_t m_highSurrogate = 0;
@@ -318,13 +165,20 @@ private:
     bool m_pendingCell = false;
     bool m_rowEnded = false;
     int m_blocks = 0;
+
+    // Tables: the row definition in force, and where in the open table the text goes.
+    RowDef m_rowDef;
+    bool m_rowOpen = false;  // a row was defined and has not ended yet
+    QTextTable *m_table = nullptr;
+    int m_row = 0;
+    int m_column = 0;
+    bool m_cellEnded = false;    // the next text starts the next cell
+    bool m_rowFinished = false;  // the next text starts a new row
+    bool m_tableAligned = false;
+    QList<QTextLength> m_widths;
     QSet<size_t> m_formatKeys;
 
-    int m_imageCount = 0;
-    qint64 m_imageBytes = 0;
-    qint64 m_frameBytes = 0;
-    QHash<quint64, QString> m_frames;
-    QString m_spareFrame;
+    PictureStore m_pictures;
 };
 
 ReadResult Reader::run(qsizetype start)
@@ -343,6 +197,8 @@ ReadResult Reader::run(qsizetype start)
         }
     }
     flushRun();
+    if (m_table)
+        finishTable();
     m_cursor.endEditBlock();
     QTextOption option = m_doc.defaultTextOption();
     option.setTabStopDistance(m_defaultTab / twipsPerPixel);
@@ -622,36 +478,62 @@ void Reader::controlWord(const Word &word, qsizetype start)
     const Dest dest = state().dest;
     if (dest == Dest::Skip)
         return;
-    Keyword entry{Kw::SkipDest};
-    bool known = false;
-    if (word.name.size() <= size_t(maxWordLength)) {
-        const auto &map = keywords();
-        const auto it = map.find(word.name);
-        if (it != map.end()) {
-            entry = it->second;
-            known = true;
-        }
-    }
+    const std::optional<Keyword> found = findKeyword(word.name);
+    const Keyword entry = found.value_or(Keyword{Kw::SkipDest});
     const Kw kw = entry.kw;
-    const bool isDestination = kw <= Kw::SkipDest;
-    if (star && (!known || !isDestination)) {
+    const WordGroup group = groupOf(kw);
+    if (star && (!found || group != WordGroup::Destination)) {
         state().dest = Dest::Skip;
         return;
     }
-    if (!known)
+    if (!found)
         return;
-    if (isDestination) {
+    if (group == WordGroup::Destination) {
         destination(kw, start);
         return;
     }
     if (dest == Dest::UprAnsi)
         return;
+    if (dest == Dest::NestTableProps) {
+        // Only the end of a row of a table in a cell counts here; its definition is not kept.
+        if (kw == Kw::NestRow)
+            tabRow();
+        return;
+    }
+    switch (group) {
+    case WordGroup::Document: documentWord(kw, word); break;
+    case WordGroup::Break: breakWord(entry); break;
+    case WordGroup::RowDefinition:
+        if (dest == Dest::Text)
+            tableWord(entry, word);
+        break;
+    case WordGroup::Paragraph: paragraphWord(kw, word); break;
+    case WordGroup::Character:
+        if (kw == Kw::F && dest == Dest::FontTable)
+            fontTableWord(kw, word.param, dest);
+        else
+            characterWord(kw, word);
+        break;
+    case WordGroup::FontTable: fontTableWord(kw, word.param, dest); break;
+    case WordGroup::ColorTable:
+        if (dest == Dest::ColorTable)
+            colorTableWord(kw, word.param);
+        break;
+    case WordGroup::Picture:
+        if (dest == Dest::Picture && m_picture)
+            pictureWord(kw, word.param);
+        break;
+    case WordGroup::Destination:
+    case WordGroup::Other:
+        break;
+    }
+}
 
+// The document's code page, default font and tab width, and \uc and \u.
+void Reader::documentWord(Kw kw, const Word &word)
+{
     GroupState &s = state();
-    CharProps &chr = s.chr;
-    ParaProps &para = s.para;
     const int p = word.param;
-    const bool on = !word.hasParam || p != 0;
     switch (kw) {
     case Kw::Ansi: m_docCodePage = ansiCodePage; break;
     case Kw::Mac: m_docCodePage = macCodePage; break;
@@ -661,10 +543,10 @@ void Reader::controlWord(const Word &word, qsizetype start)
         if (word.hasParam && p > 0)
             m_docCodePage = p;
         break;
-    case Kw::Deff: m_defaultFont = p; break;
+    case Kw::Deff: m_formats.defaultFont = p; break;
     case Kw::DefTab:
         if (p > 0)
-            m_defaultTab = std::min(p, maxPictureSide * 15);
+            m_defaultTab = std::min(p, maxTwips);
         break;
     case Kw::Uc: s.uc = std::max(p, 0); break;
     case Kw::U:
@@ -673,6 +555,14 @@ void Reader::controlWord(const Word &word, qsizetype start)
         emitUnicode(p);
         m_skip = s.uc;
         break;
+    default: break;
+    }
+}
+
+// Paragraph, line, page and cell ends, and the words that stand for a character.
+void Reader::breakWord(const Keyword &entry)
+{
+    switch (entry.kw) {
     case Kw::Par: paragraph(); break;
     case Kw::Sect:
         // A page or section break ends the paragraph it stands in, but adds no empty one.
@@ -683,11 +573,19 @@ void Reader::controlWord(const Word &word, qsizetype start)
     case Kw::Line: emitText(QString(QChar::LineSeparator)); break;
     case Kw::Char: emitText(QString(QChar(entry.ch))); break;
     case Kw::Cell: cell(); break;
-    case Kw::Row:
-        m_pendingCell = false;
-        paragraph();
-        m_rowEnded = m_pendingBlock;
-        break;
+    case Kw::Row: row(); break;
+    case Kw::NestCell: tabCell(); break;
+    case Kw::NestRow: tabRow(); break;
+    default: break;
+    }
+}
+
+void Reader::paragraphWord(Kw kw, const Word &word)
+{
+    ParaProps &para = state().para;
+    const int p = word.param;
+    switch (kw) {
+    case Kw::InTable: para.inTable = true; break;
     case Kw::Pard: para = ParaProps{}; break;
     case Kw::Ql: para.align = Align::Left; break;
     case Kw::Qc: para.align = Align::Center; break;
@@ -699,17 +597,27 @@ void Reader::controlWord(const Word &word, qsizetype start)
     case Kw::Sb: para.before = p; break;
     case Kw::Sa: para.after = p; break;
     case Kw::Sl: para.lineSpacing = p; break;
-    case Kw::SlMult: para.lineMultiple = on; break;
+    case Kw::SlMult: para.lineMultiple = !word.hasParam || p != 0; break;
     case Kw::Tqr: para.nextTabType = QTextOption::RightTab; break;
     case Kw::Tqc: para.nextTabType = QTextOption::CenterTab; break;
     case Kw::Tqdec: para.nextTabType = QTextOption::DelimiterTab; break;
     case Kw::Tx:
         if (para.tabs.size() < maxTabStops && p > 0) {
-            para.tabs.append(QTextOption::Tab(std::min(p, maxPictureSide * 15), para.nextTabType,
+            para.tabs.append(QTextOption::Tab(std::min(p, maxTwips), para.nextTabType,
                                               para.nextTabType == QTextOption::DelimiterTab ? QChar('.') : QChar()));
         }
         para.nextTabType = QTextOption::LeftTab;
         break;
+    default: break;
+    }
+}
+
+void Reader::characterWord(Kw kw, const Word &word)
+{
+    CharProps &chr = state().chr;
+    const int p = word.param;
+    const bool on = !word.hasParam || p != 0;
+    switch (kw) {
     case Kw::Plain: chr = CharProps{.link = chr.link}; break;
     case Kw::B: chr.bold = on; break;
     case Kw::I: chr.italic = on; break;
@@ -717,14 +625,7 @@ void Reader::controlWord(const Word &word, qsizetype start)
     case Kw::UlNone: chr.underline = false; break;
     case Kw::Strike: chr.strike = on; break;
     case Kw::Fs: chr.halfPoints = p > 0 ? p : 24; break;
-    case Kw::F:
-        if (dest == Dest::FontTable) {
-            finishFontEntry();
-            m_fontEntry = FontEntry{.active = true, .number = p};
-        } else {
-            chr.font = p;
-        }
-        break;
+    case Kw::F: chr.font = p; break;
     case Kw::Cf: chr.color = p; break;
     case Kw::Cb: chr.background = p; break;
     case Kw::V: chr.hidden = on; break;
@@ -733,6 +634,19 @@ void Reader::controlWord(const Word &word, qsizetype start)
     case Kw::NoSuperSub: chr.vertical = 0; break;
     case Kw::Caps: chr.caps = on; break;
     case Kw::Scaps: chr.smallCaps = on; break;
+    default: break;
+    }
+}
+
+// A font's number, charset and code page count in the font table only; its family (\froman,
+// \fswiss ...) in any group, for the entry being read.
+void Reader::fontTableWord(Kw kw, int p, Dest dest)
+{
+    switch (kw) {
+    case Kw::F:
+        finishFontEntry();
+        m_fontEntry = FontEntry{.active = true, .number = p};
+        break;
     case Kw::FCharset:
         if (dest == Dest::FontTable)
             m_fontEntry.charset = p;
@@ -748,19 +662,18 @@ void Reader::controlWord(const Word &word, qsizetype start)
     case Kw::FScript: m_fontEntry.hint = QFont::Cursive; break;
     case Kw::FDecor: m_fontEntry.hint = QFont::Decorative; break;
     case Kw::FTech: m_fontEntry.hint = QFont::AnyStyle; break;
-    case Kw::Red:
-    case Kw::Green:
-    case Kw::Blue:
-        if (dest == Dest::ColorTable) {
-            (kw == Kw::Red ? m_red : kw == Kw::Green ? m_green : m_blue) = std::clamp(p, 0, 255);
-            m_colorPending = true;
-        }
-        break;
-    default:
-        break;
+    default: break;
     }
-    if (dest != Dest::Picture || !m_picture)
-        return;
+}
+
+void Reader::colorTableWord(Kw kw, int p)
+{
+    (kw == Kw::Red ? m_red : kw == Kw::Green ? m_green : m_blue) = std::clamp(p, 0, 255);
+    m_colorPending = true;
+}
+
+void Reader::pictureWord(Kw kw, int p)
+{
     Picture &pic = *m_picture;
     switch (kw) {
     case Kw::PngBlip: pic.kind = PictKind::Png; break;
@@ -809,7 +722,7 @@ void Reader::destination(Kw kw, qsizetype start)
         break;
     case Kw::ColorTable:
         s.dest = Dest::ColorTable;
-        m_colors.clear();
+        m_formats.clearColors();
         m_colorPending = false;
         m_red = m_green = m_blue = 0;
         break;
@@ -829,6 +742,9 @@ void Reader::destination(Kw kw, qsizetype start)
         break;
     case Kw::Upr:
         s.dest = Dest::UprAnsi;
+        break;
+    case Kw::NestTableProps:
+        s.dest = Dest::NestTableProps;
         break;
     default:
         break;
@@ -891,17 +807,9 @@ void Reader::byteText(unsigned char b)
         break;
     case Dest::Skip:
     case Dest::UprAnsi:
+    case Dest::NestTableProps:
         break;
     }
-}
-
-std::pair<int, FontEncoding> Reader::encoding(int font) const
-{
-    const auto it = m_fonts.constFind(font >= 0 ? font : m_defaultFont);
-    if (it == m_fonts.constEnd())
-        return {m_docCodePage, FontEncoding::CodePage};
-    int codePage = it->codePage > 0 ? it->codePage : codePageForCharset(it->charset);
-    return {codePage > 0 ? codePage : m_docCodePage, it->encoding};
 }
 
 void Reader::flushBytes()
@@ -909,7 +817,7 @@ void Reader::flushBytes()
     if (m_bytes.isEmpty() || m_stack.empty())
         return;
     const QByteArray bytes = std::exchange(m_bytes, {});
-    const auto [codePage, enc] = encoding(state().chr.font);
+    const auto [codePage, enc] = m_formats.encoding(state().chr.font, m_docCodePage);
     emitText(decode(bytes, codePage, enc));
 }
 
@@ -967,16 +875,30 @@ void Reader::closeSurrogate()
     }
 }
 
+// Each paragraph and table cell costs the text engine memory; a document with too many is cut off.
+bool Reader::addBlocks(int count)
+{
+    if (m_done)
+        return false;
+    if (m_blocks + qint64(count) < m_limits.paragraphs) {
+        m_blocks += count;
+        return true;
+    }
+    damage(ReadError::TooLong, m_pos,
+           QStringLiteral("The document has more than %1 paragraphs; the rest is left out.").arg(m_limits.paragraphs));
+    m_done = true;
+    return false;
+}
+
 void Reader::beginContent()
 {
+    syncTable();
+    if (m_done)
+        return;
     if (m_pendingBlock) {
         flushRun();
-        if (++m_blocks >= maxParagraphs) {
-            damage(ReadError::TooLong, m_pos,
-                   QStringLiteral("The document has more than %1 paragraphs; the rest is left out.").arg(maxParagraphs));
-            m_done = true;
+        if (!addBlocks(1))
             return;
-        }
         m_cursor.insertBlock();
         m_pendingBlock = false;
         m_rowEnded = false;
@@ -997,8 +919,11 @@ void Reader::put(const QString &text)
     if (m_done)
         return;
     const CharProps &chr = state().chr;
-    if (!m_run.isEmpty() && !(m_runProps == chr))
+    if (!m_run.isEmpty() && !(m_runProps == chr)) {
         flushRun();
+        if (m_done)
+            return;
+    }
     m_runProps = chr;
     for (QChar ch : text) {
         const char16_t u = ch.unicode();
@@ -1017,9 +942,9 @@ void Reader::flushRun()
 {
     if (m_run.isEmpty())
         return;
-    countFormat(hashOf(m_runProps));
-    m_cursor.insertText(m_run, charFormat(m_runProps));
-    m_run.clear();
+    const QString run = std::exchange(m_run, {});
+    if (countFormat(hashOf(m_runProps)))
+        m_cursor.insertText(run, m_formats.charFormat(m_runProps));
 }
 
 // Each new format costs the text engine memory of its own; a document that keeps making new
@@ -1027,10 +952,10 @@ void Reader::flushRun()
 bool Reader::countFormat(size_t key)
 {
     m_formatKeys.insert(key);
-    if (m_formatKeys.size() <= maxFormats)
+    if (m_formatKeys.size() <= m_limits.formats)
         return true;
     damage(ReadError::TooLong, m_pos,
-           QStringLiteral("The document uses more than %1 different text formats; the rest is left out.").arg(maxFormats));
+           QStringLiteral("The document uses more than %1 different text formats; the rest is left out.").arg(m_limits.formats));
     m_done = true;
     return false;
 }
@@ -1039,7 +964,7 @@ void Reader::paragraph()
 {
     flushBytes();
     const GroupState &s = state();
-    if (s.dest != Dest::Text || s.chr.hidden)
+    if ((s.dest != Dest::Text && s.dest != Dest::NestTableProps) || s.chr.hidden)
         return;
     closeSurrogate();
     beginContent();
@@ -1050,13 +975,15 @@ void Reader::paragraph()
     const QTextBlockFormat block = blockFormat(s.para);
     if (m_cursor.blockFormat() != block)
         m_cursor.setBlockFormat(block);
-    const QTextCharFormat chars = charFormat(s.chr);
+    const QTextCharFormat chars = m_formats.charFormat(s.chr);
     if (m_cursor.blockCharFormat() != chars)
         m_cursor.setBlockCharFormat(chars);
     m_pendingBlock = true;
 }
 
-void Reader::cell()
+// A cell read as text: a table inside a cell, or a cell outside any row, is shown with its
+// cells separated by tabs and its rows on lines of their own.
+void Reader::tabCell()
 {
     const GroupState &s = state();
     if (s.dest != Dest::Text || s.chr.hidden)
@@ -1070,38 +997,232 @@ void Reader::cell()
     m_pendingCell = true;
 }
 
+void Reader::tabRow()
+{
+    m_pendingCell = false;
+    paragraph();
+    m_rowEnded = m_pendingBlock;
+}
+
+// Row definition words. They describe the row that follows them (or, as some writers put them,
+// the row they end); the definition stays in force until the next \trowd.
+void Reader::tableWord(const Keyword &entry, const Word &word)
+{
+    if (entry.kw == Kw::RowDefaults)
+        m_rowOpen = true;
+    applyRowWord(m_rowDef, entry, word.param);
+}
+
+void Reader::cell()
+{
+    const GroupState &s = state();
+    if (s.dest != Dest::Text || s.chr.hidden)
+        return;
+    if (!m_table && !m_rowOpen && !s.para.inTable) {
+        tabCell();
+        return;
+    }
+    closeSurrogate();
+    // A paragraph mark just before \cell ends the cell's last paragraph; it adds no empty one.
+    const bool ended = m_pendingBlock && m_table && !m_cellEnded && !m_rowFinished;
+    if (ended) {
+        flushRun();
+        m_pendingBlock = false;
+    }
+    enterCell();
+    if (m_done || !m_table)
+        return;
+    flushRun();
+    if (!ended) {
+        const QTextBlockFormat block = blockFormat(s.para);
+        if (m_cursor.blockFormat() != block)
+            m_cursor.setBlockFormat(block);
+    }
+    m_cellEnded = true;
+}
+
+void Reader::row()
+{
+    const GroupState &s = state();
+    if (s.dest != Dest::Text || s.chr.hidden)
+        return;
+    if (!m_table && !m_rowOpen && !s.para.inTable) {
+        tabRow();
+        return;
+    }
+    closeSurrogate();
+    m_rowOpen = false;
+    if (!m_table || m_rowFinished)
+        return;  // a row with no cell in it shows nothing
+    flushRun();
+    // Text after the row's last \cell stays in the cell it went into.
+    if (!m_cellEnded && !m_pendingBlock) {
+        const QTextBlockFormat block = blockFormat(s.para);
+        if (m_cursor.blockFormat() != block)
+            m_cursor.setBlockFormat(block);
+    }
+    m_pendingBlock = false;
+    m_pendingCell = false;
+    finishRow();
+}
+
+// Text goes into the open table while a row is defined or the paragraph is marked \intbl;
+// other text closes the table.
+void Reader::syncTable()
+{
+    if (m_rowOpen || state().para.inTable)
+        enterCell();
+    else if (m_table)
+        leaveTable();
+}
+
+// Puts the cursor where the next text of the table goes: a new table, a new row, the next cell.
+void Reader::enterCell()
+{
+    if (!m_table) {
+        startTable();
+        return;
+    }
+    if (m_rowFinished) {
+        if (m_row + 1 >= maxTableRows) {
+            leaveTable();
+            startTable();
+            return;
+        }
+        if (!addBlocks(m_table->columns()))
+            return;
+        flushRun();
+        // Rows are added in growing batches and the spare ones removed when the table ends:
+        // each addition makes the table work out its whole grid again.
+        if (m_row + 1 >= m_table->rows())
+            m_table->appendRows(std::min(m_table->rows(), maxTableRows - m_table->rows()));
+        ++m_row;
+        m_column = 0;
+        m_rowFinished = false;
+        m_cellEnded = false;
+        moveToCell();
+        return;
+    }
+    if (!m_cellEnded)
+        return;
+    m_cellEnded = false;
+    flushRun();
+    if (m_column + 1 < m_table->columns()) {
+        ++m_column;
+        moveToCell();
+    } else if (m_table->columns() < maxTableColumns) {
+        if (!addBlocks(m_table->rows()))
+            return;
+        m_table->appendColumns(1);
+        ++m_column;
+        moveToCell();
+    } else {
+        m_pendingCell = true;  // cells past the last column share it, after a tab
+    }
+}
+
+bool Reader::startTable()
+{
+    flushRun();
+    const int columns = std::clamp(int(m_rowDef.cells.size()), 1, maxTableColumns);
+    if (!addBlocks(columns) || !countFormat(qHashMulti(0x7ab1e, m_blocks)))
+        return false;
+    QTextTableFormat format;
+    format.setBorder(0);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(0);
+    format.setMargin(0);
+    m_table = m_cursor.insertTable(1, columns, format);
+    m_row = 0;
+    m_column = 0;
+    m_cellEnded = false;
+    m_rowFinished = false;
+    m_tableAligned = false;
+    m_widths.clear();
+    m_pendingBlock = false;
+    m_pendingCell = false;
+    m_rowEnded = false;
+    return true;
+}
+
+void Reader::finishTable()
+{
+    flushRun();
+    finishRow();
+    if (m_table->rows() > m_row + 1)
+        m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
+}
+
+void Reader::leaveTable()
+{
+    finishTable();
+    m_cursor.setPosition(m_table->lastPosition() + 1);
+    m_table = nullptr;
+    m_cellEnded = false;
+    m_rowFinished = false;
+    m_pendingBlock = false;
+    m_pendingCell = false;
+    m_rowEnded = false;
+}
+
+void Reader::moveToCell()
+{
+    m_cursor.setPosition(m_table->cellAt(m_row, m_column).firstPosition());
+    m_pendingBlock = false;
+    m_pendingCell = false;
+    m_rowEnded = false;
+}
+
+// Gives the row that ends the formats of the row definition in force; the first row that
+// defines them sets the table's alignment and column widths.
+void Reader::finishRow()
+{
+    if (!m_table || m_rowFinished)
+        return;
+    flushRun();
+    m_rowFinished = true;
+    m_cellEnded = false;
+    const RowDef &def = m_rowDef;
+    const int columns = m_table->columns();
+    QTextTableFormat format = m_table->format();
+    bool changed = false;
+    if (!m_tableAligned && !def.cells.empty()) {
+        m_tableAligned = true;
+        format.setAlignment(rowAlignment(def));
+        changed = true;
+    }
+    for (qsizetype c = m_widths.size(); c < std::min<qsizetype>(columns, qsizetype(def.cells.size())); ++c) {
+        m_widths.append(columnWidth(def, size_t(c)));
+        changed = true;
+    }
+    if (changed) {
+        // One width for every column: adding a column to a table with fewer widths than
+        // columns writes past the end of the text engine's list of widths.
+        QList<QTextLength> widths = m_widths;
+        widths.resize(columns);
+        format.setColumnWidthConstraints(widths);
+        m_table->setFormat(format);
+    }
+    for (int c = 0; c < columns; ++c) {
+        const CellDef cellDef = size_t(c) < def.cells.size() ? def.cells[size_t(c)] : CellDef{};
+        const QTextTableCellFormat f = cellFormat(cellDef, def.gap, m_formats);
+        if (!countFormat(cellFormatKey(f)))
+            return;
+        m_table->cellAt(m_row, c).setFormat(f);
+    }
+}
+
 void Reader::finishFontEntry()
 {
     if (!m_fontEntry.active)
         return;
-    FontEntry entry = std::exchange(m_fontEntry, FontEntry{});
-    if (m_fonts.size() >= maxFonts && !m_fonts.contains(entry.number))
-        return;
-    Font font;
-    font.charset = entry.charset;
-    font.codePage = entry.codePage;
-    font.hint = entry.hint;
-    int codePage = font.codePage > 0 ? font.codePage : codePageForCharset(font.charset);
-    font.name = decode(entry.name, codePage > 0 ? codePage : m_docCodePage).trimmed();
-    if (font.charset == 2) {
-        if (font.name.startsWith(QLatin1String("Symbol"), Qt::CaseInsensitive))
-            font.encoding = FontEncoding::Symbol;
-        else if (font.name.contains(QLatin1String("Wingdings"), Qt::CaseInsensitive))
-            font.encoding = FontEncoding::Wingdings;
-        else
-            font.encoding = FontEncoding::OtherSymbol;
-    }
-    m_fonts.insert(entry.number, font);
+    m_formats.addFont(std::exchange(m_fontEntry, FontEntry{}), m_docCodePage);
 }
 
 void Reader::finishColor()
 {
-    if (m_colors.size() < maxColors) {
-        if (m_colorPending)
-            m_colors.append(QColor(m_red, m_green, m_blue));
-        else
-            m_colors.append(std::nullopt);
-    }
+    m_formats.addColor(m_colorPending ? std::optional<QColor>(QColor(m_red, m_green, m_blue)) : std::nullopt);
     m_red = m_green = m_blue = 0;
     m_colorPending = false;
 }
@@ -1115,178 +1236,11 @@ int Reader::fieldLink()
     if (field.link != -2)
         return field.link;
     field.link = -1;
-    const QString inst = field.instruction.trimmed();
-    if (!inst.startsWith(QLatin1String("HYPERLINK"), Qt::CaseInsensitive))
-        return -1;
-    QStringList args;
-    qsizetype i = 9;
-    while (i < inst.size()) {
-        while (i < inst.size() && inst.at(i).isSpace())
-            ++i;
-        if (i >= inst.size())
-            break;
-        QString arg;
-        if (inst.at(i) == u'"') {
-            const qsizetype end = inst.indexOf(u'"', i + 1);
-            arg = inst.mid(i + 1, end < 0 ? -1 : end - i - 1);
-            i = end < 0 ? inst.size() : end + 1;
-        } else {
-            const qsizetype begin = i;
-            while (i < inst.size() && !inst.at(i).isSpace())
-                ++i;
-            arg = inst.mid(begin, i - begin);
-        }
-        args.append(arg);
-    }
-    QString url;
-    QString location;
-    for (qsizetype k = 0; k < args.size(); ++k) {
-        const QString &arg = args.at(k);
-        if (arg.size() == 2 && arg.at(0) == u'\\') {
-            const QChar sw = arg.at(1).toLower();
-            if ((sw == u'l' || sw == u'o' || sw == u't') && k + 1 < args.size()) {
-                if (sw == u'l')
-                    location = args.at(k + 1);
-                ++k;
-            }
-        } else if (url.isEmpty()) {
-            url = arg;
-        }
-    }
-    if (!location.isEmpty())
-        url += u'#' + location;
+    const QString url = hyperlinkTarget(field.instruction);
     if (url.isEmpty())
         return -1;
-    m_links.append(url);
-    field.link = int(m_links.size() - 1);
+    field.link = m_formats.addLink(url);
     return field.link;
-}
-
-QTextCharFormat Reader::charFormat(const CharProps &chr) const
-{
-    QTextCharFormat f;
-    f.setFontPointSize(std::clamp(chr.halfPoints, 2, 3276) / 2.0);
-    const auto font = m_fonts.constFind(chr.font >= 0 ? chr.font : m_defaultFont);
-    if (font != m_fonts.constEnd() && !font->name.isEmpty()) {
-        f.setFontFamilies(QStringList{font->name});
-        f.setFontStyleHint(font->hint);
-    }
-    if (chr.bold)
-        f.setFontWeight(QFont::Bold);
-    if (chr.italic)
-        f.setFontItalic(true);
-    if (chr.underline)
-        f.setFontUnderline(true);
-    if (chr.strike)
-        f.setFontStrikeOut(true);
-    if (chr.vertical != 0)
-        f.setVerticalAlignment(chr.vertical > 0 ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignSubScript);
-    if (chr.caps)
-        f.setFontCapitalization(QFont::AllUppercase);
-    else if (chr.smallCaps)
-        f.setFontCapitalization(QFont::SmallCaps);
-    if (chr.color > 0 && chr.color < m_colors.size() && m_colors.at(chr.color))
-        f.setForeground(*m_colors.at(chr.color));
-    if (chr.background > 0 && chr.background < m_colors.size() && m_colors.at(chr.background))
-        f.setBackground(*m_colors.at(chr.background));
-    if (chr.link >= 0 && chr.link < m_links.size()) {
-        f.setAnchor(true);
-        f.setAnchorHref(m_links.at(chr.link));
-    }
-    return f;
-}
-
-QTextBlockFormat Reader::blockFormat(const ParaProps &para) const
-{
-    const auto px = [](int twips) { return std::clamp(twips, -maxPictureSide * 15, maxPictureSide * 15) / twipsPerPixel; };
-    QTextBlockFormat f;
-    switch (para.align) {
-    case Align::Left: f.setAlignment(Qt::AlignLeft); break;
-    case Align::Center: f.setAlignment(Qt::AlignHCenter); break;
-    case Align::Right: f.setAlignment(Qt::AlignRight); break;
-    case Align::Justify: f.setAlignment(Qt::AlignJustify); break;
-    }
-    f.setLeftMargin(px(para.left));
-    f.setRightMargin(px(para.right));
-    f.setTextIndent(px(para.first));
-    f.setTopMargin(std::max(0.0, px(para.before)));
-    f.setBottomMargin(std::max(0.0, px(para.after)));
-    if (para.lineSpacing != 0) {
-        if (para.lineMultiple && para.lineSpacing > 0)
-            f.setLineHeight(std::clamp(para.lineSpacing * 100.0 / 240.0, 50.0, 500.0), QTextBlockFormat::ProportionalHeight);
-        else if (para.lineSpacing > 0)
-            f.setLineHeight(px(para.lineSpacing), QTextBlockFormat::MinimumHeight);
-        else
-            f.setLineHeight(px(-std::max(para.lineSpacing, -INT_MAX)), QTextBlockFormat::FixedHeight);
-    }
-    // Tab stops are kept in twips from the margin; the text engine measures them from where the
-    // first line starts. A hanging indent is a tab stop of its own.
-    const int lineStart = std::clamp(para.left, -maxPictureSide * 15, maxPictureSide * 15)
-                          + std::clamp(para.first, -maxPictureSide * 15, maxPictureSide * 15);
-    QList<QTextOption::Tab> tabs;
-    bool hanging = para.first < 0 && para.left > 0;
-    QList<QTextOption::Tab> stops = para.tabs;
-    std::stable_sort(stops.begin(), stops.end(), [](const auto &a, const auto &b) { return a.position < b.position; });
-    for (QTextOption::Tab tab : stops) {
-        if (hanging && tab.position >= para.left) {
-            if (tab.position > para.left)
-                tabs.append(QTextOption::Tab((para.left - lineStart) / twipsPerPixel, QTextOption::LeftTab));
-            hanging = false;
-        }
-        if (tab.position > lineStart) {
-            tab.position = (tab.position - lineStart) / twipsPerPixel;
-            tabs.append(tab);
-        }
-    }
-    if (hanging)
-        tabs.append(QTextOption::Tab((para.left - lineStart) / twipsPerPixel, QTextOption::LeftTab));
-    if (!tabs.isEmpty())
-        f.setTabPositions(tabs);
-    return f;
-}
-
-QString Reader::addImage(const QImage &image)
-{
-    const QString name = QStringLiteral("rtfimage:%1").arg(++m_imageCount);
-    m_doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
-    return name;
-}
-
-// A light grey outline of the given size, for pictures that cannot be shown. One picture per
-// size; once the pictures of the document use up their memory, one small outline serves all.
-QString Reader::frame(QSize size)
-{
-    const quint64 key = (quint64(quint32(size.width())) << 32) | quint32(size.height());
-    if (const auto it = m_frames.constFind(key); it != m_frames.constEnd())
-        return *it;
-    const qint64 bytes = std::max<qint64>(minImageCost, qint64(size.width() + 31) / 32 * 4 * size.height());
-    if (m_frameBytes + bytes > maxFrameBytes) {
-        if (m_spareFrame.isEmpty())
-            m_spareFrame = addImage(frameImage(QSize(16, 16)));
-        return m_spareFrame;
-    }
-    m_frameBytes += bytes;
-    const QString name = addImage(frameImage(size));
-    m_frames.insert(key, name);
-    return name;
-}
-
-QImage Reader::frameImage(QSize size)
-{
-    QImage image(size, QImage::Format_Mono);
-    if (image.isNull())
-        return image;
-    image.setColorTable({qRgba(0, 0, 0, 0), qRgb(170, 170, 170)});
-    image.fill(0);
-    for (int x = 0; x < size.width(); ++x) {
-        image.setPixel(x, 0, 1);
-        image.setPixel(x, size.height() - 1, 1);
-    }
-    for (int y = 0; y < size.height(); ++y) {
-        image.setPixel(0, y, 1);
-        image.setPixel(size.width() - 1, y, 1);
-    }
-    return image;
 }
 
 void Reader::finishPicture()
@@ -1297,65 +1251,18 @@ void Reader::finishPicture()
     if (chr.hidden)
         return;
 
-    QImage image;
-    QSize natural;
-    bool failed = false;
-    const bool decodable = pic.kind == PictKind::Png || pic.kind == PictKind::Jpeg;
-    QBuffer buffer(&pic.data);
-    QImageReader reader(&buffer, pic.kind == PictKind::Png ? "png" : "jpeg");
-    if (decodable) {
-        buffer.open(QIODevice::ReadOnly);
-        natural = reader.size();
-        failed = !natural.isValid() || qint64(natural.width()) * natural.height() > maxNaturalPixels;
-    }
-
-    // Shown size: the goal size in twips, else the picture's own size, each scaled in percent.
-    const auto side = [&](int goal, int own, int naturalSide, int scale) -> double {
-        double v = 0;
-        if (goal > 0)
-            v = goal / twipsPerPixel;
-        else if (own > 0)
-            v = pic.kind == PictKind::Metafile ? own * 96.0 / 2540.0 : double(own);
-        else
-            v = naturalSide;
-        if (scale > 0)
-            v = v * std::min(scale, 100000) / 100.0;
-        return v;
-    };
-    double w = side(pic.goalw, pic.picw, natural.isValid() ? natural.width() : 0, pic.scalex);
-    double h = side(pic.goalh, pic.pich, natural.isValid() ? natural.height() : 0, pic.scaley);
-    if (!(w >= 1 && h >= 1)) {
-        if (decodable && failed)
-            damage(ReadError::BadPicture, pic.start,
-                   QStringLiteral("A picture at byte %1 could not be decoded.").arg(pic.start));
-        return;
-    }
-    const QSize shown(int(std::min(w, double(maxPictureSide)) + 0.5), int(std::min(h, double(maxPictureSide)) + 0.5));
-
-    if (decodable && !failed) {
-        // Kept at most at twice the shown size, for high-density screens.
-        QSize keep = natural;
-        if (keep.width() > 2 * shown.width() || keep.height() > 2 * shown.height())
-            keep = natural.scaled(2 * shown.width(), 2 * shown.height(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-        const qint64 bytes = std::max(minImageCost, qint64(keep.width()) * keep.height() * 4);
-        if (m_imageBytes + bytes <= maxImageBytes) {
-            if (keep != natural)
-                reader.setScaledSize(keep);
-            image = reader.read();
-            if (!image.isNull())
-                m_imageBytes += bytes;
-        }
-        failed = image.isNull() && m_imageBytes + bytes <= maxImageBytes;
-    }
-    if (failed)
+    const PictureStore::Placed placed = m_pictures.place(pic);
+    if (placed.damaged)
         damage(ReadError::BadPicture, pic.start,
                QStringLiteral("A picture at byte %1 could not be decoded.").arg(pic.start));
-
-    const QString name = image.isNull() ? frame(shown) : addImage(image);
+    if (!placed.shown)
+        return;
+    const QString &name = placed.name;
+    const QSize shown = placed.size;
     if (!countFormat(qHashMulti(hashOf(chr), name, shown.width(), shown.height())))
         return;
     QTextImageFormat format;
-    format.merge(charFormat(chr));
+    format.merge(m_formats.charFormat(chr));
     format.setName(name);
     format.setWidth(shown.width());
     format.setHeight(shown.height());
@@ -1383,7 +1290,9 @@ ReadResult failure(ReadError code, qsizetype position, const QString &reason)
 
 } // namespace
 
-ReadResult read(const QByteArray &bytes, QTextDocument &doc)
+ReadResult read(const QByteArray &bytes, QTextDocument &doc) { return read(bytes, doc, Limits{}); }
+
+ReadResult read(const QByteArray &bytes, QTextDocument &doc, const Limits &limits)
 {
     doc.clear();
     const qsizetype start = rtfStart(bytes);
@@ -1394,7 +1303,7 @@ ReadResult read(const QByteArray &bytes, QTextDocument &doc)
                        QStringLiteral("This is not an RTF document: it does not begin with \"{\\rtf\"."));
     const bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
-    Reader reader(bytes, doc);
+    Reader reader(bytes, doc, limits);
     ReadResult result = reader.run(start);
     doc.setUndoRedoEnabled(undo);
     doc.setModified(false);
@@ -1435,11 +1344,66 @@ ReadResult readFile(const QString &path, QTextDocument &doc)
     return result;
 }
 
+namespace {
+
+// The text engine keeps a paragraph before a table that starts a frame and after one that ends
+// it; when empty, they are not part of the text.
+void appendLines(QTextFrame::iterator it, QStringList &lines)
+{
+    const qsizetype first = lines.size();
+    bool afterTable = false;
+    bool tail = false;
+    for (; !it.atEnd(); ++it) {
+        if (QTextFrame *frame = it.currentFrame()) {
+            if (lines.size() == first + 1 && lines.back().isEmpty() && !afterTable)
+                lines.removeLast();
+            if (auto *table = qobject_cast<QTextTable *>(frame)) {
+                for (int r = 0; r < table->rows(); ++r) {
+                    QStringList cells;
+                    for (int c = 0; c < table->columns(); ++c) {
+                        const QTextTableCell cell = table->cellAt(r, c);
+                        if (cell.row() != r || cell.column() != c)
+                            continue;  // covered by a spanning cell
+                        QStringList paragraphs;
+                        appendLines(cell.begin(), paragraphs);
+                        cells.append(paragraphs.join(u'\n'));
+                    }
+                    lines.append(cells.join(u'\t'));
+                }
+            } else {
+                appendLines(frame->begin(), lines);
+            }
+            afterTable = true;
+            tail = false;
+            continue;
+        }
+        const QString text = it.currentBlock().text();
+        tail = afterTable && text.isEmpty();
+        afterTable = false;
+        lines.append(text);
+    }
+    if (tail)
+        lines.removeLast();
+}
+
+} // namespace
+
+QString documentText(const QTextDocument &doc)
+{
+    QStringList lines;
+    appendLines(doc.rootFrame()->begin(), lines);
+    return lines.join(u'\n');
+}
+
 void addDamageNote(QTextDocument &doc, const QString &reason)
 {
     QTextCursor cursor(&doc);
     cursor.movePosition(QTextCursor::Start);
-    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    // A document that begins with a table has an empty paragraph before it: the note goes there.
+    const QTextBlock first = doc.begin();
+    const bool beforeTable = first.length() <= 1 && first.next().isValid() && QTextCursor(first.next()).currentTable();
+    if (!beforeTable)
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     cursor.movePosition(QTextCursor::Start);
     cursor.setBlockFormat(QTextBlockFormat());
     QTextCharFormat note;

@@ -31,17 +31,32 @@ struct ReadResult {
 
 // Groups nested deeper than this are dropped with everything in them.
 inline constexpr int maxGroupDepth = 128;
-// Paragraphs past this many are left out.
+// Paragraphs (a table cell counts as one) past this many are left out.
 inline constexpr int maxParagraphs = 1'000'000;
+// Text formats past this many different ones are left out.
+inline constexpr qsizetype maxFormats = 100'000;
+// Cells of a row past this many are shown in the row's last cell.
+inline constexpr int maxTableColumns = 64;
 // readFile() refuses larger files.
 inline constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 
+// How much of a document is read before the rest is left out as TooLong.
+struct Limits {
+    int paragraphs = maxParagraphs;
+    qsizetype formats = maxFormats;
+};
+
 // Replaces doc's content with the RTF document in bytes. Pictures are added to doc as
-// image resources named "rtfimage:N".
+// image resources named "rtfimage:N"; tables become QTextTables.
 ReadResult read(const QByteArray &bytes, QTextDocument &doc);
+ReadResult read(const QByteArray &bytes, QTextDocument &doc, const Limits &limits);
 
 // Reads the file at path; a missing, unreadable or damaged file is reported with its name.
 ReadResult readFile(const QString &path, QTextDocument &doc);
+
+// The document's text: one line per paragraph; in a table, cells separated by tabs and rows
+// by new lines. Other characters stay as the document holds them (pictures as U+FFFC).
+QString documentText(const QTextDocument &doc);
 
 // Puts `reason` as a note above a document that could be read only in part.
 void addDamageNote(QTextDocument &doc, const QString &reason);

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 
 #include <functional>
@@ -25,9 +26,55 @@ struct Case {
     const char *text;  // UTF-8; blocks joined by '\n'
     Check check = {};
     ReadError damage = ReadError::None;
+    Limits limits = {};
 };
 
 void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
+
+std::vector<QTextTable *> tables(const QTextDocument &doc)
+{
+    std::vector<QTextTable *> out;
+    for (QTextFrame::iterator it = doc.rootFrame()->begin(); !it.atEnd(); ++it)
+        if (auto *table = qobject_cast<QTextTable *>(it.currentFrame()))
+            out.push_back(table);
+    return out;
+}
+
+// The table's cells, row by row, each cell's paragraphs joined by '\n'.
+std::vector<QStringList> cells(const QTextTable &table)
+{
+    std::vector<QStringList> rows;
+    for (int r = 0; r < table.rows(); ++r) {
+        QStringList row;
+        for (int c = 0; c < table.columns(); ++c) {
+            QStringList paragraphs;
+            for (QTextFrame::iterator it = table.cellAt(r, c).begin(); !it.atEnd(); ++it)
+                paragraphs.append(it.currentBlock().text());
+            row.append(paragraphs.join(u'\n'));
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The only table of the document, with the given cells.
+QTextTable *expectTable(const QTextDocument &doc, const std::vector<QStringList> &expected)
+{
+    const std::vector<QTextTable *> all = tables(doc);
+    EXPECT_EQ(all.size(), 1u);
+    if (all.empty())
+        return nullptr;
+    EXPECT_EQ(cells(*all.front()), expected);
+    return all.front();
+}
+
+QList<qreal> columnWidths(const QTextTable &table)
+{
+    QList<qreal> out;
+    for (const QTextLength &length : table.format().columnWidthConstraints())
+        out.append(length.type() == QTextLength::FixedLength ? length.rawValue() : -1);
+    return out;
+}
 
 std::vector<Case> cases()
 {
@@ -201,7 +248,87 @@ std::vector<Case> cases()
              EXPECT_EQ(stops(blockAt(d, "b")), (QList<qreal>{48, 96}));
              EXPECT_EQ(d.defaultTextOption().tabStopDistance(), 24);
          }},
-        {"table_cells", R"({\rtf1\trowd\cellx1000\cellx2000 A\cell B\par\cell\row\trowd\cell C\cell\row})", "A\tB\n\tC"},
+        {"table_cells", R"({\rtf1\trowd\cellx1000\cellx2000 A\cell B\par\cell\row\trowd\cell C\cell\row})", "A\tB\n\tC",
+         [](const QTextDocument &d) {
+             const QTextTable *t = expectTable(d, {{"A", "B"}, {"", "C"}});
+             ASSERT_TRUE(t);
+             EXPECT_EQ(columnWidths(*t), (QList<qreal>{1000 / 15.0, 1000 / 15.0}));
+         }},
+        // The shape of the guides' share table: centred rows, bordered, bold header, centred cells.
+        {"table_borders_alignment_and_widths",
+         "{\\rtf1{\\colortbl;\\red0\\green0\\blue255;}Before\\par\n"
+         "\\trowd\\trgaph108\\trqc\\trkeep\\trhdr\\clvertalc\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
+         "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10\\cellx1300\\clbrdrb\\brdrdb\\brdrw30\\brdrcf1\\cellx5000\n"
+         "\\pard\\intbl\\qc{\\b Slider}\\cell\n\\pard\\intbl\\qr{\\b Share}\\cell\n\\row\n"
+         "\\trowd\\trgaph108\\trqc\\clbrdrt\\brdrs\\cellx1300\\cellx5000\n"
+         "\\pard\\intbl\\qc 20\\cell\\pard\\intbl 1 in 5\\cell\\row\n"
+         "\\pard\\sa120 After\\par}",
+         "Before\nSlider\tShare\n20\t1 in 5\nAfter",
+         [](const QTextDocument &d) {
+             QTextTable *t = expectTable(d, {{"Slider", "Share"}, {"20", "1 in 5"}});
+             ASSERT_TRUE(t);
+             EXPECT_EQ(t->format().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+             EXPECT_TRUE(t->format().borderCollapse());
+             EXPECT_EQ(columnWidths(*t), (QList<qreal>{1300 / 15.0, 3700 / 15.0}));
+             const QTextTableCellFormat a = t->cellAt(0, 0).format().toTableCellFormat();
+             EXPECT_EQ(a.topBorder(), 1);
+             EXPECT_EQ(a.leftBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
+             EXPECT_EQ(a.rightBorderBrush().color(), QColor(Qt::black));
+             EXPECT_EQ(a.bottomBorder(), 1);
+             EXPECT_EQ(a.verticalAlignment(), QTextCharFormat::AlignMiddle);
+             EXPECT_EQ(a.leftPadding(), 108 / 15.0);
+             const QTextTableCellFormat b = t->cellAt(0, 1).format().toTableCellFormat();
+             EXPECT_EQ(b.bottomBorderStyle(), QTextFrameFormat::BorderStyle_Double);
+             EXPECT_EQ(b.bottomBorder(), 3);
+             EXPECT_EQ(b.bottomBorderBrush().color(), QColor(0, 0, 255));
+             EXPECT_EQ(b.topBorder(), 0);
+             EXPECT_EQ(b.verticalAlignment(), QTextCharFormat::AlignNormal);
+             EXPECT_EQ(t->cellAt(1, 0).format().toTableCellFormat().topBorder(), 1);
+             EXPECT_EQ(t->cellAt(1, 1).format().toTableCellFormat().topBorder(), 0);
+             EXPECT_EQ(blockAt(d, "Slider").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+             EXPECT_EQ(blockAt(d, "Share").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+             EXPECT_EQ(blockAt(d, "1 in 5").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+             EXPECT_EQ(formatAt(d, "Slider").fontWeight(), QFont::Bold);
+             EXPECT_EQ(formatAt(d, "20").fontWeight(), QFont::Normal);
+             EXPECT_EQ(blockAt(d, "After").bottomMargin(), 8);
+         }},
+        {"table_row_aligned_right", R"({\rtf1\trowd\trqr\cellx500 r\cell\row})", "r",
+         [](const QTextDocument &d) {
+             const QTextTable *t = expectTable(d, {{"r"}});
+             ASSERT_TRUE(t);
+             EXPECT_EQ(t->format().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+         }},
+        {"table_cell_paragraphs", R"({\rtf1\trowd\cellx900\cellx1800\pard\intbl one\par\qc two\cell\pard\intbl\par three\cell\row})",
+         "one\ntwo\t\nthree",
+         [](const QTextDocument &d) {
+             expectTable(d, {{"one\ntwo", "\nthree"}});
+             EXPECT_EQ(blockAt(d, "one").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+             EXPECT_EQ(blockAt(d, "two").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+         }},
+        {"table_cell_with_link",
+         R"({\rtf1\trowd\cellx900 {\field{\*\fldinst HYPERLINK "https://example.org"}{\fldrslt site}}\cell\row})", "site",
+         [](const QTextDocument &d) {
+             expectTable(d, {{"site"}});
+             EXPECT_EQ(formatAt(d, "site").anchorHref(), "https://example.org");
+         }},
+        {"table_in_table_read_as_text_in_its_cell",
+         R"({\rtf1\trowd\cellx4000\cellx8000\pard\intbl\itap2 in1\nestcell in2\nestcell)"
+         R"({\*\nesttableprops\trowd\clbrdrt\brdrs\cellx500\cellx1000\nestrow}{\nonesttables\par})"
+         R"(\pard\intbl\itap2 in3\nestcell in4\nestcell{\*\nesttableprops\trowd\cellx500\cellx1000\nestrow})"
+         R"({\nonesttables\par}\pard\intbl\itap1 outer\cell right\cell)"
+         R"(\pard\intbl\trowd\clbrdrt\brdrs\cellx4000\cellx8000\row})",
+         "in1\tin2\nin3\tin4\nouter\tright",
+         [](const QTextDocument &d) {
+             const QTextTable *t = expectTable(d, {{"in1\tin2\nin3\tin4\nouter", "right"}});
+             ASSERT_TRUE(t);
+             EXPECT_EQ(columnWidths(*t), (QList<qreal>{4000 / 15.0, 4000 / 15.0}));
+             EXPECT_EQ(t->cellAt(0, 0).format().toTableCellFormat().topBorder(), 1);
+         }},
+        {"tables_in_groups_and_between_paragraphs",
+         R"({\rtf1 a\par{\trowd\cellx500 b\cell\row}c\par{\trowd\cellx500\intbl d\cell\row}})", "a\nb\nc\nd",
+         [](const QTextDocument &d) { EXPECT_EQ(tables(d).size(), 2u); }},
+        {"cell_and_row_outside_any_table_are_tabs_and_lines", R"({\rtf1 a\cell b\cell\row c})", "a\tb\nc",
+         [](const QTextDocument &d) { EXPECT_TRUE(tables(d).empty()); }},
 
         // Damaged documents read as far as they go
         {"missing_closing_braces", R"({\rtf1{\b bold)", "bold",
@@ -210,6 +337,42 @@ std::vector<Case> cases()
         {"extra_closing_brace_inside", R"({\rtf1 a\b} b})", "a b", {}, ReadError::Unbalanced},
         {"nesting_too_deep", deep, "ab", {}, ReadError::TooDeep},
         {"nesting_too_deep_never_closed", "{\\rtf1 a" + QByteArray(100000, '{'), "a", {}, ReadError::TooDeep},
+        // Damaged tables show every word.
+        {"row_without_cells", R"({\rtf1 a\par\trowd\cellx500\row\trowd\row b})", "a\nb",
+         [](const QTextDocument &d) { EXPECT_TRUE(tables(d).empty()); }},
+        {"row_of_text_without_cell_marks", R"({\rtf1\trowd\cellx500 a\par b\row c})", "a\nb\nc",
+         [](const QTextDocument &d) { expectTable(d, {{"a\nb"}}); }},
+        {"more_cells_than_cellx", R"({\rtf1\trowd\cellx500 a\cell b\cell c\cell\row\trowd\cellx500 d\cell\row})",
+         "a\tb\tc\nd\t\t", [](const QTextDocument &d) { expectTable(d, {{"a", "b", "c"}, {"d", "", ""}}); }},
+        {"row_wider_than_the_rows_before", R"({\rtf1\trowd\cellx500 a\cell b\cell\row\intbl x\cell y\cell z\cell\row})",
+         "a\tb\t\nx\ty\tz",
+         [](const QTextDocument &d) {
+             const QTextTable *t = expectTable(d, {{"a", "b", ""}, {"x", "y", "z"}});
+             ASSERT_TRUE(t);
+             EXPECT_EQ(columnWidths(*t), (QList<qreal>{500 / 15.0, -1, -1}));
+         }},
+        {"table_open_at_end", R"({\rtf1\trowd\cellx500\cellx900 a\cell b)", "a\tb",
+         [](const QTextDocument &d) { expectTable(d, {{"a", "b"}}); }, ReadError::Unbalanced},
+        {"table_open_at_end_of_group", R"({\rtf1{\trowd\cellx500\intbl a\cell b}})", "a\tb",
+         [](const QTextDocument &d) { expectTable(d, {{"a", "b"}}); }},
+        {"huge_and_negative_cellx", R"({\rtf1\trowd\trleft-99999999999\cellx-500\cellx-900\cellx99999999999 a\cell b\cell c\cell\row})",
+         "a\tb\tc",
+         [](const QTextDocument &d) {
+             const QTextTable *t = expectTable(d, {{"a", "b", "c"}});
+             ASSERT_TRUE(t);
+             EXPECT_EQ(columnWidths(*t), (QList<qreal>{59500 / 15.0, -1, 4000}));
+         }},
+        {"hidden_cells_left_out", R"({\rtf1\trowd\cellx500\cellx900 a\cell{\v b\cell}c\cell\row})", "a\tc",
+         [](const QTextDocument &d) { expectTable(d, {{"a", "c"}}); }},
+        {"cells_in_skipped_groups", R"({\rtf1{\header\trowd\cellx500 h\cell\row}{\*\nesttableprops x\cell}a})", "a",
+         [](const QTextDocument &d) { EXPECT_TRUE(tables(d).empty()); }},
+
+        // Limits: the rest of a document too long for the text engine is left out.
+        {"too_many_paragraphs", R"({\rtf1 a\par b\par c\par d\par e})", "a\nb\nc", {}, ReadError::TooLong,
+         Limits{.paragraphs = 3}},
+        {"too_many_table_cells", R"({\rtf1 a\par\trowd\cellx500\cellx900 b\cell c\cell\row\intbl d\cell e\cell\row f})",
+         "a\nb\tc", {}, ReadError::TooLong, Limits{.paragraphs = 4}},
+        {"too_many_formats", R"({\rtf1 a{\b b}{\i c}{\ul d}e})", "ab", {}, ReadError::TooLong, Limits{.formats = 2}},
         {"blank_after_end", QByteArray("{\\rtf1 a}\r\n\0\0", 13), "a"},
         {"bom_and_blank_before_start", "\xEF\xBB\xBF \r\n{\\rtf1 a}", "a"},
     };
@@ -221,7 +384,7 @@ TEST_P(RtfCase, ReadsTextAndFormats)
 {
     const Case &c = GetParam();
     QTextDocument doc;
-    const ReadResult result = read(c.rtf, doc);
+    const ReadResult result = read(c.rtf, doc, c.limits);
     ASSERT_TRUE(result.ok) << qPrintable(result.error);
     EXPECT_EQ(plainText(doc), QString::fromUtf8(c.text));
     EXPECT_EQ(result.code, c.damage) << qPrintable(result.error);
@@ -270,6 +433,43 @@ INSTANTIATE_TEST_SUITE_P(Errors, RtfError,
                                          ErrorCase{"cut_header", "{\\rt", ReadError::NotRtf, 0},
                                          ErrorCase{"group_without_rtf", "  {\\ansi hello}", ReadError::NotRtf, 2}),
                          [](const testing::TestParamInfo<ErrorCase> &info) { return std::string(info.param.name); });
+
+TEST(RtfTable, CellsPastTheColumnCapShareTheLastColumnAndLongTablesGoOn)
+{
+    QTextDocument doc;
+    ReadResult r = read("{\\rtf1\\trowd" + QByteArray("\\cellx100").repeated(3000) + QByteArray("x\\cell ").repeated(3000)
+                            + "\\row}",
+                        doc);
+    EXPECT_FALSE(r.damaged) << qPrintable(r.error);
+    std::vector<QTextTable *> all = tables(doc);
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0]->columns(), maxTableColumns);
+    EXPECT_EQ(all[0]->format().columnWidthConstraints().size(), maxTableColumns);
+    EXPECT_EQ(plainText(doc).count(u'x'), 3000);
+    EXPECT_EQ(cells(*all[0])[0].back(), QString("x\t").repeated(3000 - maxTableColumns) + "x");
+
+    r = read("{\\rtf1" + QByteArray("\\trowd\\cellx100\\intbl r\\cell\\row").repeated(2500) + "}", doc);
+    EXPECT_FALSE(r.damaged) << qPrintable(r.error);
+    QStringList lines;  // a new table every 1000 rows, after the paragraph that ends the one before
+    for (int i = 0; i < 2500; ++i) {
+        if (i > 0 && i % 1000 == 0)
+            lines.append("");
+        lines.append("r");
+    }
+    EXPECT_EQ(plainText(doc), lines.join(u'\n'));
+    EXPECT_EQ(tables(doc).size(), 3u);
+}
+
+TEST(RtfDamageNote, StandsAboveADocumentThatBeginsWithATable)
+{
+    QTextDocument doc;
+    const ReadResult r = read(R"({\rtf1\trowd\cellx900\cellx1800 a\cell b\cell\row after)", doc);
+    ASSERT_TRUE(r.damaged);
+    addDamageNote(doc, r.error);
+    EXPECT_EQ(plainText(doc), r.error + "\na\tb\nafter");
+    ASSERT_EQ(tables(doc).size(), 1u);
+    EXPECT_EQ(cells(*tables(doc).front()), (std::vector<QStringList>{{"a", "b"}}));
+}
 
 TEST(RtfFile, MissingFolderAndForeignFilesAreReportedByName)
 {
@@ -516,6 +716,64 @@ TEST(RtfWriters, PandocDocument)
     EXPECT_EQ(formatAt(doc, "Numora Guide").fontPointSize(), 18);
     EXPECT_EQ(formatAt(doc, "link").anchorHref(), "https://example.org/numora");
     EXPECT_EQ(blockAt(doc, "First item").textIndent(), -24);
+}
+
+// The same small table (a header row, a centred and a right-aligned column, a cell of two lines
+// and one of two paragraphs), written by LibreOffice Writer from HTML and by pandoc from Markdown.
+TEST(RtfWriters, LibreOfficeTable)
+{
+    QTextDocument doc;
+    const ReadResult r = readFile(fixture("libreoffice-table.rtf"), doc);
+    ASSERT_TRUE(r.ok) << qPrintable(r.error);
+    EXPECT_FALSE(r.damaged) << qPrintable(r.error);
+    EXPECT_EQ(plainText(doc), QString::fromUtf8("Shares of lucky numbers\n"
+                                                "Slider\tLucky numbers\n0\tnone\n20\tone in five\xE2\x80\xA8on average\n"
+                                                "90\tnine in ten\na little less\n"
+                                                "End of the table."));
+    QTextTable *t = expectTable(doc, {{"Slider", "Lucky numbers"},
+                                      {"0", "none"},
+                                      {"20", QString::fromUtf8("one in five\xE2\x80\xA8on average")},
+                                      {"90", "nine in ten\na little less"}});
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->format().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(columnWidths(*t), (QList<qreal>{1554 / 15.0, (4500 - 1554) / 15.0}));
+    const QTextTableCellFormat head = t->cellAt(0, 0).format().toTableCellFormat();
+    EXPECT_EQ(head.topBorder(), 1);
+    EXPECT_EQ(head.topBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
+    EXPECT_EQ(head.topBorderBrush().color(), QColor(128, 128, 128));
+    EXPECT_EQ(head.leftBorder(), 1);
+    EXPECT_EQ(head.verticalAlignment(), QTextCharFormat::AlignMiddle);
+    EXPECT_EQ(t->cellAt(1, 0).format().toTableCellFormat().topBorder(), 0);
+    EXPECT_EQ(t->cellAt(3, 1).format().toTableCellFormat().bottomBorder(), 1);
+    EXPECT_EQ(formatAt(doc, "Slider").fontWeight(), QFont::Bold);
+    EXPECT_EQ(formatAt(doc, "nine").fontWeight(), QFont::Normal);
+    EXPECT_EQ(blockAt(doc, "Slider").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(blockAt(doc, "20").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(blockAt(doc, "none").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(blockAt(doc, "a little less").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+}
+
+TEST(RtfWriters, PandocTable)
+{
+    QTextDocument doc;
+    const ReadResult r = readFile(fixture("pandoc-table.rtf"), doc);
+    ASSERT_TRUE(r.ok) << qPrintable(r.error);
+    EXPECT_FALSE(r.damaged) << qPrintable(r.error);
+    EXPECT_EQ(plainText(doc), QString::fromUtf8("Shares of lucky numbers\n"
+                                                "Slider\tLucky numbers\n0\tnone\n20\tone in five\n90\tnine in ten\n"
+                                                "The share table\nEnd of the table."));
+    QTextTable *t = expectTable(doc, {{"Slider", "Lucky numbers"}, {"0", "none"}, {"20", "one in five"}, {"90", "nine in ten"}});
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->format().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(columnWidths(*t), (QList<qreal>{4320 / 15.0, 4320 / 15.0}));
+    const QTextTableCellFormat head = t->cellAt(0, 1).format().toTableCellFormat();
+    EXPECT_EQ(head.bottomBorder(), 1);
+    EXPECT_EQ(head.topBorder(), 0);
+    EXPECT_EQ(head.leftPadding(), 8);
+    EXPECT_EQ(t->cellAt(1, 1).format().toTableCellFormat().bottomBorder(), 0);
+    EXPECT_EQ(blockAt(doc, "Slider").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(blockAt(doc, "none").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_TRUE(formatAt(doc, "nine").fontItalic());
 }
 
 // Hand-written in the shape Word, WordPad and TextEdit give their files.

@@ -33,6 +33,8 @@ std::vector<QByteArray> seeds()
         R"({\rtf1\ansi\ansicpg1250\deff0{\fonttbl{\f0\fcharset238 A;}{\f1\fcharset2 Symbol;}{\f2\fcharset128 J;}})"
         R"({\colortbl;\red255\green0\blue0;}\uc2\u-10179 ab\u-8704\'41\'42{\f1\'b7}{\f2\'82\'a0}\cf1\b x\par})",
         R"({\rtf1{\field{\*\fldinst HYPERLINK "u" \\l "a"}{\fldrslt{\ul link}}}{\upr{a}{\*\ud{b}}}\trowd a\cell b\cell\row})",
+        R"({\rtf1 a\par\trowd\trqc\clbrdrt\brdrs\cellx900\cellx2000\pard\intbl\qc x\cell{\v y}\cell\row)"
+        R"(\pard\intbl\itap2 n\nestcell{\*\nesttableprops\trowd\cellx9\nestrow}\itap1\cell\row b})",
         R"({\rtf1{\*\shppict{\pict\pngblip\picwgoal30\pichgoal30\bin4 {}\x}}{\nonshppict{\pict\wmetafile8 01}}\line\tab})",
         "{\\rtf1 one\\\ntwo\\'e9\\u233?{\\*\\x{\\y}}\\~\\-\\_\\{\\}\\\\}",
     };
@@ -50,7 +52,9 @@ TEST(RtfRobustness, MutatedDocumentsAreReadWithoutFault)
                             "\\par", "\\cell", "\\row", "\\fldrslt ", "\\fldinst ", "\\fs-999999999999", "\\f7 ",
                             "\\ansicpg932 ", "\\ansicpg65001 ", "\\upr{", "{\\*\\ud ", "\\v ", "\\fonttbl ", "\\colortbl ",
                             "\\picscalex99999 ", "\\picwgoal-5 ", "\\'", "\r\n", "\\\n", "\0", "\xEF\xBF\xBC", "\\u-1568 ",
-                            "\\u64976 ", "\\u8233 ", "\\u13 "};
+                            "\\u64976 ", "\\u8233 ", "\\u13 ", "\\trowd", "\\cellx-9 ", "\\cellx99999999999 ",
+                            "\\intbl ", "\\nestcell ", "\\nestrow ", "{\\*\\nesttableprops ", "\\clbrdrt\\brdrdb\\brdrw99 ",
+                            "\\trqc "};
     // Broken pictures make the image decoders complain; that is expected here.
     const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     std::mt19937 rng(20240611);

@@ -14,30 +14,29 @@
 
 namespace rtftest {
 
-// The document's text, blocks joined by '\n', every other character as the document holds it.
-inline QString plainText(const QTextDocument &doc)
+// The document's text as the reader's own documentText gives it: paragraphs joined by '\n', a
+// table's cells by '\t' and its rows by '\n', every other character as the document holds it.
+inline QString plainText(const QTextDocument &doc) { return numora::rtf::documentText(doc); }
+
+// The document position of needle's first appearance (needle lies within one paragraph).
+inline int positionOf(const QTextDocument &doc, const QString &needle)
 {
-    QStringList blocks;
-    for (QTextBlock b = doc.begin(); b != doc.end(); b = b.next())
-        blocks.append(b.text());
-    return blocks.join(u'\n');
+    const QTextCursor found = doc.find(needle, 0, QTextDocument::FindCaseSensitively);
+    EXPECT_FALSE(found.isNull()) << "no \"" << qPrintable(needle) << "\" in the document";
+    return found.isNull() ? 0 : found.selectionStart();
 }
 
 // The character format of the first character of needle's first appearance.
 inline QTextCharFormat formatAt(const QTextDocument &doc, const QString &needle)
 {
-    const qsizetype at = plainText(doc).indexOf(needle);
-    EXPECT_GE(at, 0) << "no \"" << qPrintable(needle) << "\" in the document";
     QTextCursor cursor(const_cast<QTextDocument *>(&doc));
-    cursor.setPosition(int(std::max<qsizetype>(at, 0)) + 1);
+    cursor.setPosition(positionOf(doc, needle) + 1);
     return cursor.charFormat();
 }
 
 inline QTextBlockFormat blockAt(const QTextDocument &doc, const QString &needle)
 {
-    const qsizetype at = plainText(doc).indexOf(needle);
-    EXPECT_GE(at, 0) << "no \"" << qPrintable(needle) << "\" in the document";
-    return doc.findBlock(int(std::max<qsizetype>(at, 0))).blockFormat();
+    return doc.findBlock(positionOf(doc, needle)).blockFormat();
 }
 
 inline QByteArray encodedImage(const char *format, QSize size, QColor color = Qt::red)
