@@ -399,7 +399,7 @@ TEST_P(RtfCase, ReadsTextAndFormats)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, RtfCase, testing::ValuesIn(cases()),
-                         [](const testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Case> &row) { return std::string(row.param.name); });
 
 struct ErrorCase {
     const char *name;
@@ -432,7 +432,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, RtfError,
                                          ErrorCase{"html", "\n<html>{\\rtf1}</html>", ReadError::NotRtf, 1},
                                          ErrorCase{"cut_header", "{\\rt", ReadError::NotRtf, 0},
                                          ErrorCase{"group_without_rtf", "  {\\ansi hello}", ReadError::NotRtf, 2}),
-                         [](const testing::TestParamInfo<ErrorCase> &info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<ErrorCase> &row) { return std::string(row.param.name); });
 
 TEST(RtfTable, CellsPastTheColumnCapShareTheLastColumnAndLongTablesGoOn)
 {

@@ -122,8 +122,8 @@ TEST_P(RtfRegression, IsReadWithoutFault)
 
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RtfRegression);
 INSTANTIATE_TEST_SUITE_P(Files, RtfRegression, testing::ValuesIn(regressionFiles()),
-                         [](const testing::TestParamInfo<std::string> &info) {
-                             std::string name = info.param;
+                         [](const testing::TestParamInfo<std::string> &row) {
+                             std::string name = row.param;
                              for (char &c : name)
                                  if (!isalnum(static_cast<unsigned char>(c)))
                                      c = '_';

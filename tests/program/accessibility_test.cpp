@@ -38,10 +38,12 @@ TEST_F(ProgramTest, EveryControlHasAnAccessibleNameAndTakesTheKeyboard)
             // Background pictures and blank lines are decoration: a screen reader passes them by.
             const bool decoration = label && !actionable && label->text().trimmed().isEmpty()
                 && (w->objectName() == QLatin1String("background") || label->pixmap().isNull());
-            if (!decoration)
+            if (!decoration) {
                 EXPECT_FALSE(face->text(QAccessible::Name).trimmed().isEmpty()) << where.toStdString();
-            if (actionable && w->isEnabled())
+            }
+            if (actionable && w->isEnabled()) {
                 EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus) << where.toStdString();
+            }
         }
         forms().hide(name);
     }

@@ -166,10 +166,11 @@ TEST_F(ProgramTest, EveryOddsFieldEndsLeftOfTheCloseButton)
                         << ", line " << line + 1 << " field " << item + 1 << " \""
                         << lines[line][item].toStdString() << "\"";
                     // No field is so long that it pushes the next one a zone further.
-                    if (zoned)
+                    if (zoned) {
                         EXPECT_EQ(canvas->itemX(line, item),
                                   item * canvas->zoneWidth(canvas->lineFont(line)))
                             << "line " << line + 1 << " field " << item + 1;
+                    }
                 }
             }
         }
