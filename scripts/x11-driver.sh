@@ -58,10 +58,13 @@ glide() {
 }
 
 # A copy of the system's openbox configuration whose title bars show the window's icon, title
-# and close button only, as the program's fixed-size windows have; prints its path.
+# and close button only, as the program's fixed-size windows have, with the title in a regular
+# weight so that it fits the narrow windows; prints its path.
 x11_plain_titles() {
   local rc=$1/openbox-rc.xml
-  sed 's|<titleLayout>[A-Z]*</titleLayout>|<titleLayout>NLC</titleLayout>|' /etc/xdg/openbox/rc.xml >"$rc"
+  sed -e 's|<titleLayout>[A-Z]*</titleLayout>|<titleLayout>NLC</titleLayout>|' \
+    -e '/<font place="\(Active\|Inactive\)Window">/,/<\/font>/ s|<weight>bold</weight>|<weight>normal</weight>|' \
+    /etc/xdg/openbox/rc.xml >"$rc"
   echo "$rc"
 }
 
