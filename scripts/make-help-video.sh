@@ -69,7 +69,7 @@ caption_file() {
 }
 
 # Ends the step on screen, once its caption has been shown long enough to be read: 0.8 s and
-# 0.035 s a character, counted from the step's start (shots that carry on a caption included).
+# 0.035 s a character, counted on screen from the step's start (time left out by a cut is not).
 end_shot() {
   [ -n "$open_shot" ] || return 0
   local chars wait
@@ -88,11 +88,23 @@ step() {
   open_shot="shot $1 $caption $caption_start"
 }
 
+# cut: the time from now until the next step or recut is left out.
+cut() {
+  if [ -n "$open_shot" ]; then
+    cut_at=$(now)
+    echo "$open_shot $cut_at" >>"$timeline"
+  fi
+  open_shot=""
+}
+
 # recut "X Y": the step goes on with its caption, the view moved to X Y (a cut to another
 # window, after the time between has been left out).
 recut() {
-  if [ -n "$open_shot" ]; then echo "$open_shot $(now)" >>"$timeline"; fi
-  open_shot="shot $1 $caption $(now)"
+  local at
+  cut
+  at=$(now)
+  caption_start=$(echo "$caption_start + $at - $cut_at" | bc -l)
+  open_shot="shot $1 $caption $at"
 }
 
 # title SECONDS LINE [LINE]: a title card before the next step.
@@ -226,11 +238,11 @@ start_program
 
 title 2.2 "Numora help video" "1  The main window"
 step "$(view_on "$main")" "649, Super 7 and Custom start a lottery;" "Help opens the guide, About the version"
-hover "$main" $(mid 0 0 975 375) 0.7
-hover "$main" $(mid 960 0 975 375) 0.4
-hover "$main" $(mid 1920 0 1095 375) 0.6
-hover "$main" $(mid 3960 0 975 375) 0.6
-hover "$main" $(mid 3000 0 975 375) 0.6
+hover "$main" $(mid 0 0 975 375) 0.5
+hover "$main" $(mid 960 0 975 375) 0.3
+hover "$main" $(mid 1920 0 1095 375) 0.4
+hover "$main" $(mid 3960 0 975 375) 0.5
+hover "$main" $(mid 3000 0 975 375) 0.5
 
 title 1.4 "2  Your lucky numbers"
 step "$(view_on "$main")" "649 opens the 6/49 entry screen"
@@ -244,14 +256,14 @@ sleep 0.8
 step "$grid" "Each number can be entered only once"
 press "$entry" $(ball 12) 0.1
 box=$(need '^Number already entered$')
-answer "$box" 1.8
+answer "$box" 1.3
 step "$(view_on "$entry" 3600 3300)" "Undo removes the number entered last"
 press "$entry" $(mid 4440 4320 1095 375) 0.8
 step "$grid" "The set is complete:" "Entry of Draws done. Click OK"
 press "$entry" $(ball 31) 0.2
 press "$entry" $(ball 42) 0.1
 box=$(need '^Entry of Draws done$')
-answer "$box" 1.8
+answer "$box" 1.3
 
 title 1.4 "3  The lucky number slider"
 slider="$(view_on "$entry" 2900 4000)"
@@ -263,22 +275,24 @@ sleep 0.6
 step "$slider" "At 90 about nine balls in ten" "come from your lucky numbers"
 drag_slider "$entry" 1560 4560 2775 0 9
 sleep 0.6
-step "$slider" "At the default of 20 about a fifth" "of the balls are lucky numbers"
+step "$slider" "At 20, the default, about a fifth of the" "balls come from your lucky numbers"
 drag_slider "$entry" 1560 4560 2775 9 2
 sleep 0.6
 
 title 1.4 "4  Next and the selections"
-step "$(view_on "$entry" 3600 3300)" "Next goes on to the selection screen"
+step "$(view_on "$entry" 3600 3300)" "Next takes your lucky numbers and the" "slider setting to the selection screen"
 press "$entry" $(mid 4440 4800 1095 375) 0.2
-end_shot
+cut
 select=$(need '^Number of 649 selections and Print$')
+recut "$(view_on "$select")"
+sleep 0.3
 step "$(view_on "$select")" "Choose how many selections (tickets):" "Five, Ten or Twenty"
 press "$select" 1900 720 0.4
 press "$select" 1900 1560 0.4
 press "$select" 1900 1080 0.8
 
 title 1.4 "5  Show"
-step "$(view_on "$select")" "Show opens your selections," "one ticket per line"
+step "$(view_on "$select")" "Show opens a window with your" "selections, one ticket per line"
 press "$select" $(mid 240 2760 1095 495) 0.2
 shown=$(need '^Numora$')
 sleep 0.5
@@ -290,7 +304,7 @@ step "$(view_on "$select")" "Print asks: Is the printer on?"
 press "$select" $(mid 1440 2760 1095 495) 0.2
 box=$(need '^Print$')
 sleep 0.4
-step "$(view_on "$box")" "OK prints them on your default printer;" "then Numora closes"
+step "$(view_on "$box")" "Click OK to print the selections on your" "default printer; then Numora closes"
 hover "$box" 1000 500 1
 end_shot
 stop_program
@@ -304,10 +318,10 @@ sleep 0.6
 title 1.4 "7  Quick Pick"
 step "$(view_on "$entry" 2400 3700)" "Quick Pick goes to the selection screen" "at once, without lucky numbers"
 press "$entry" $(mid 240 4800 1095 375) 0.2
-end_shot
+cut
 select=$(need '^Number of 649 selections and Print$')
 recut "$(view_on "$select")"
-sleep 1
+sleep 0.3
 step "$(view_on "$select")" "Twenty selections, then Show"
 press "$select" 1900 1560 0.6
 press "$select" $(mid 240 2760 1095 495) 0.2
@@ -338,9 +352,8 @@ step "$(view_on "$main")" "Custom sets up a lottery of your own"
 press "$main" $(mid 1920 0 1095 375) 0.2
 settings=$(need '^Custom Lottery Settings$')
 sleep 0.5
-step "$(view_on "$settings")" "Set the three values with the arrows" "or type them: here a set of 3"
-for _ in 1 2 3; do press "$settings" $(mid 3000 120 480 480) 0.5; done
-sleep 0.6
+step "$(view_on "$settings")" "Change each value with its arrows or" "type it into its box: here a set of 3"
+for _ in 1 2 3; do press "$settings" $(mid 3000 120 480 480) 0.3; done
 step "$(view_on "$settings")" "A value out of range is corrected:" "90 balls in lottery become 80"
 press "$settings" $(mid 2400 1440 375 285) 0.1
 xdotool key ctrl+a
@@ -349,15 +362,15 @@ sleep 0.6
 press "$settings" $(mid 3720 2040 855 375) 0.1
 box=$(need '^Numora INET 1\.6$')
 answer "$box" 1.5
-end_shot
+cut
 custom=$(need '^Number set size')
 step "$(view_on "$custom" 2760 2400)" "Now a button for each of the 80 balls;" "enter your 3 lucky numbers"
 for n in 9 44 80; do press "$custom" $(ball $n custom) 0.1; done
 box=$(need '^Entry of Draws done$')
 answer "$box" 0.6
-step "$(view_on "$custom" 3300 3900)" "Next and Show work as for 6/49"
+step "$(view_on "$custom" 3300 3900)" "From there everything works as for 6/49"
 press "$custom" $(mid 4320 4800 855 375) 0.2
-end_shot
+cut
 select=$(need '^Custom lottery $')
 recut "$(view_on "$select")"
 press "$select" $(mid 240 3000 1095 495) 0.2

@@ -48,13 +48,13 @@ client_rect() {
 # Moves the pointer to screen point x y in small steps (default 12), so that a viewer can
 # follow it.
 glide() {
-  local x0 y0 steps=${3:-12} i X Y SCREEN WINDOW
+  local x0 y0 steps=${3:-12} i X Y SCREEN WINDOW moves=()
   eval "$(xdotool getmouselocation --shell)"
   x0=$X y0=$Y
   for ((i = 1; i <= steps; i++)); do
-    xdotool mousemove $((x0 + ($1 - x0) * i / steps)) $((y0 + ($2 - y0) * i / steps))
-    sleep 0.02
+    moves+=(mousemove $((x0 + ($1 - x0) * i / steps)) $((y0 + ($2 - y0) * i / steps)) sleep 0.03)
   done
+  xdotool "${moves[@]}"
 }
 
 # A copy of the system's openbox configuration whose title bars show the window's icon, title
