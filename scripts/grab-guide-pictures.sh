@@ -50,7 +50,7 @@ declare -A flag=([en]=4320 [fr]=120 [de]=5160 [it]=2640 [es]=3480)
 for lang in en fr de it es; do
   QT_QPA_PLATFORM=xcb "$program" >"$work/numora.log" 2>&1 &
   numora=$!
-  pids+=($numora)
+  pids+=("$numora")
   if splash=$(window '^$'); then xdotool key --window "$splash" space 2>/dev/null || true; fi
   main=$(need '^Corvane Numora 1\.6$')
 

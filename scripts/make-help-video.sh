@@ -141,11 +141,12 @@ view_on() {
 # The centre of a control at left, top, width, height twips.
 mid() { echo $(($1 + $3 / 2)) $(($2 + $4 / 2)); }
 
-# The client area of a window as rx ry rw rh, asked once per window (and again once it moved).
+# The top left corner of a window's client area as rx ry, asked once per window (and again once
+# it moved).
 declare -A rects
 rect_of() {
   [ -n "${rects[$1]:-}" ] || rects[$1]=$(client_rect "$1")
-  read -r rx ry rw rh <<<"${rects[$1]}"
+  read -r rx ry _ <<<"${rects[$1]}"
 }
 
 # Glides over the point at left, top twips of a window's client area and stays a while.
@@ -208,7 +209,7 @@ need() { window "$1" || { echo "make-help-video: no window '$1'" >&2; exit 1; };
 start_program() {
   QT_QPA_PLATFORM=xcb "$program" >>"$work/numora.log" 2>&1 &
   numora=$!
-  pids+=($numora)
+  pids+=("$numora")
   local splash
   if splash=$(window '^$'); then xdotool key --window "$splash" space 2>/dev/null || true; fi
   main=$(need '^Corvane Numora 1\.6$')
@@ -230,7 +231,7 @@ ffmpeg -loglevel error -nostdin -f x11grab -draw_mouse 1 -framerate "$fps" \
   -video_size "${screen_w}x${screen_h}" -i "$DISPLAY" -copyts \
   -c:v libx264rgb -qp 0 -preset ultrafast -g "$fps" "$take" &
 recorder=$!
-pids+=($recorder)
+pids+=("$recorder")
 sleep 1
 
 # Run 1: the 6/49 lottery from the main window to the printer question.
