@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Records the help video: Numora in use on a virtual screen, chapter by chapter, each chapter
-# opened by a title card and each step with a caption drawn into the picture. Every frame is the
-# size of the help video window's picture area, 337 x 369 pixels, and shows that much of the
-# screen around the window in use, pixel for pixel, so its texts are as large as on screen.
+# opened by a title card and each step with a caption drawn into the picture. Each frame shows a
+# piece of the screen as large as the help video window's picture area (337 x 369 pixels) around
+# the window in use, doubled pixel for pixel: the player halves it to its picture area, so the
+# window's texts are as large as on screen. (Frames of exactly 337 x 369 do not serve: their odd
+# size comes out black or miscoloured through the player.)
 #
 #   scripts/make-help-video.sh [OUT.avi]        default assets/video/NumoraHelpMov.avi
 #
@@ -21,7 +23,7 @@ fps=10
 view_w=337 view_h=369   # the video window's picture area
 band=52                 # caption band at the foot of the view
 screen_w=1280 screen_h=1024
-quality=${NUMORA_VIDEO_QUALITY:-3}   # Motion JPEG quantiser: 2 best .. 31 smallest
+quality=${NUMORA_VIDEO_QUALITY:-5}   # Motion JPEG quantiser: 2 best .. 31 smallest
 fonts=/usr/share/fonts/truetype/dejavu
 bold=$fonts/DejaVuSansCondensed-Bold.ttf
 plain=$fonts/DejaVuSans.ttf
@@ -408,34 +410,37 @@ wait "$recorder" || true
 # Cutting, framing and captioning, each piece encoded once; then the pieces joined as they are.
 
 origin=$(ffprobe -v error -select_streams v:0 -show_entries stream=start_time -of csv=p=0 "$take")
-# A frame that repeats the one before it is left out (the file holds an empty frame in its
-# place), so still moments cost nothing. Each piece's length is given to the join.
+frame_w=$((2 * view_w)) frame_h=$((2 * view_h))
+# Pictures are cut out and drawn on in RGB: filters working on subsampled pictures would round
+# the odd size of the view down. A frame that repeats the one before it is left out (the file holds
+# an empty frame in its place), so still moments cost nothing. Each piece's length is given
+# to the join.
 encode=(-r "$fps" -fps_mode passthrough -pix_fmt yuvj420p -c:v mjpeg -q:v "$quality" -an)
 same=mpdecimate=hi=64:lo=64:frac=0:max=0
 
-# The band and the lines NAME.1, NAME.2 of a step's caption.
+# The band and the lines NAME.1, NAME.2 of a step's caption, drawn on the doubled frame.
 caption_filters() {
-  local top=$((view_h - band)) count=0 n filters
+  local top=$((frame_h - 2 * band)) count=0 n filters
   while [ -f "$1.$((count + 1))" ]; do count=$((count + 1)); done
-  filters="drawbox=x=0:y=$top:w=iw:h=$band:color=0x10263a@0.9:t=fill"
+  filters="drawbox=x=0:y=$top:w=iw:h=$((2 * band)):color=0x10263a@0.9:t=fill"
   for ((n = 1; n <= count; n++)); do
-    filters+=",drawtext=fontfile=$bold:textfile=$1.$n:expansion=none:fontsize=15:fontcolor=white"
-    filters+=":x=(w-text_w)/2:y=$((top + (band - count * 20) / 2 + 3 + (n - 1) * 20))"
+    filters+=",drawtext=fontfile=$bold:textfile=$1.$n:expansion=none:fontsize=30:fontcolor=white"
+    filters+=":x=(w-text_w)/2:y=$((top + (2 * band - count * 40) / 2 + 6 + (n - 1) * 40))"
   done
   echo "$filters"
 }
 
 # A title card: a small first line over a large second one, or one large line.
 title_filters() {
-  local filters="drawbox=x=40:y=$((view_h / 2 - 28)):w=$((view_w - 80)):h=2:color=0xf2c12e:t=fill"
+  local filters="drawbox=x=80:y=$((frame_h / 2 - 56)):w=$((frame_w - 160)):h=4:color=0xf2c12e:t=fill"
   if [ -f "$1.2" ]; then
-    filters+=",drawtext=fontfile=$plain:textfile=$1.1:expansion=none:fontsize=16:fontcolor=0xd6e4f0"
-    filters+=":x=(w-text_w)/2:y=$((view_h / 2 - 60))"
-    filters+=",drawtext=fontfile=$bold:textfile=$1.2:expansion=none:fontsize=22:fontcolor=white"
+    filters+=",drawtext=fontfile=$plain:textfile=$1.1:expansion=none:fontsize=32:fontcolor=0xd6e4f0"
+    filters+=":x=(w-text_w)/2:y=$((frame_h / 2 - 120))"
+    filters+=",drawtext=fontfile=$bold:textfile=$1.2:expansion=none:fontsize=44:fontcolor=white"
   else
-    filters+=",drawtext=fontfile=$bold:textfile=$1.1:expansion=none:fontsize=22:fontcolor=white"
+    filters+=",drawtext=fontfile=$bold:textfile=$1.1:expansion=none:fontsize=44:fontcolor=white"
   fi
-  echo "$filters:x=(w-text_w)/2:y=$((view_h / 2 - 12))"
+  echo "$filters:x=(w-text_w)/2:y=$((frame_h / 2 - 24))"
 }
 
 : >"$work/pieces"
@@ -445,7 +450,7 @@ while read -r kind a b c d e; do
   seg=$work/piece-$(printf %03d $piece).avi
   if [ "$kind" = title ]; then   # title SECONDS CAPTION
     length=$a
-    ffmpeg -loglevel error -nostdin -y -f lavfi -i "color=c=0x1d3a52:s=${view_w}x${view_h}:r=$fps:d=$a" \
+    ffmpeg -loglevel error -nostdin -y -f lavfi -i "color=c=0x1d3a52:s=${frame_w}x${frame_h}:r=$fps:d=$a,format=rgb24" \
       -vf "$(title_filters "$b"),$same" "${encode[@]}" "$seg"
   else                           # shot X Y CAPTION START END
     length=$(printf %.1f "$(echo "$e - $d" | bc -l)")
@@ -453,7 +458,8 @@ while read -r kind a b c d e; do
     last=""
     [ "$piece" = "$(wc -l <"$timeline")" ] || last=",$same"
     ffmpeg -loglevel error -nostdin -y -ss "$(echo "$d - $origin" | bc -l)" -t "$length" -i "$take" \
-      -vf "crop=$view_w:$view_h:$a:$b,$(caption_filters "$c")$last" "${encode[@]}" "$seg"
+      -vf "crop=$view_w:$view_h:$a:$b,format=rgb24,scale=$frame_w:$frame_h:flags=neighbor,$(caption_filters "$c")$last" \
+      "${encode[@]}" "$seg"
   fi
   printf "file '%s'\nduration %s\n" "$seg" "$length" >>"$work/pieces"
 done <"$timeline"
