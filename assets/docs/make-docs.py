@@ -6,8 +6,9 @@ end-user licence agreement.
     python3 assets/docs/make-docs.py --out DIR  # writes into DIR instead
 
 Inputs, beside this script:
-  pictures/main-window.png  the main window           (a placeholder is drawn if missing)
-  pictures/entry-649.png    the 6/49 entry screen     (a placeholder is drawn if missing)
+  pictures/LANG/main-window.png    the main window in the guide's language (LANG is en, fr,
+  pictures/LANG/selections-649.png the 6/49 selection screen   de, it or es; a placeholder is
+                                                               drawn where one is missing)
   share-table.json          slider percent "0".."90" -> expected share of lucky numbers
                             in a 6/49 ticket with six lucky numbers, as a fraction
                             ("6/49", 0.1224..., [6, 49] or {"numerator": 6, "denominator": 49});
@@ -43,9 +44,11 @@ FALLBACK_SHARES = {
     "50": "0.498", "60": "0.571", "70": "0.651", "80": "0.739", "90": "0.844",
 }
 
+# Each guide's own pictures, grabbed by scripts/grab-guide-pictures.sh with the guide's language
+# applied; sizes of the placeholders drawn where one is missing.
 PICTURES = {
-    "main-window.png": (330, 320),
-    "entry-649.png": (385, 358),
+    "main-window.png": (330, 353),
+    "selections-649.png": (267, 254),
 }
 
 
@@ -92,8 +95,8 @@ def placeholder_png(width, height):
             + png_chunk(b"IEND", b""))
 
 
-def load_picture(name):
-    path = HERE / "pictures" / name
+def load_picture(lang, name):
+    path = HERE / "pictures" / lang / name
     if path.exists():
         data = path.read_bytes()
         png_size(data)
@@ -309,21 +312,21 @@ GUIDES["en"] = {
             "**Super 7** picks numbers for Super 7.",
             "**Custom** sets up a lottery of your own (see Custom lottery settings).",
             "**Help** opens this guide. Click a flag below the guide to read it in English, French, "
-            "German, Italian or Spanish; this also switches the program's buttons to that language. "
-            "The film picture plays the help video.",
+            "German, Italian or Spanish; this also switches the program's buttons to that language.",
             "**About** shows the version and opens the end user licence agreement, the maker's "
             "web site and the System Information program.",
         ]),
         ("p", "Click the picture below the buttons for a short tip. Closing the main window ends "
               "Numora."),
         ("pic", "main-window.png", "The main window"),
+        ("p", "**The help video.** The film picture in the help window plays the help video: it "
+              "shows each step below, with captions."),
         ("p", "**Entering your lucky numbers.** The 649 button opens a screen with a numbered button "
               "for each ball, 1 to 49 (1 to 47 for Super 7). Click your lucky numbers one at a time; "
               "they are listed under Lucky 649 numbers. For 6/49 enter 6 numbers, for Super 7 enter 7. "
               "Each number can be entered only once: clicking it again shows \u201cThis number was "
               "already entered\u201d. **Undo** removes the number entered last. When the set is "
               "complete, Numora says \u201cEntry of Draws done\u201d: click Next or Undo."),
-        ("pic", "entry-649.png", "The 6/49 entry screen"),
         ("p", "**The lucky number slider.** Under the numbers is the slider that sets how strongly "
               "your lucky numbers are mixed into the tickets: from 0 to 90 percent in steps of 10. It "
               "starts at 20. When you click it, the line above it shows the new setting, for example "
@@ -343,6 +346,7 @@ GUIDES["en"] = {
             "**Close** ends Numora and closes all its windows: note your numbers first, or print "
             "them.",
         ]),
+        ("pic", "selections-649.png", "The selection screen"),
 
         ("h", "How the lucky number slider works"),
         ("p", "The slider decides how many balls of each ticket are taken from your lucky number set "
@@ -442,13 +446,15 @@ GUIDES["fr"] = {
             "**Coutume** crée une loterie personnalisée (voir Réglages d'une loterie personnalisée).",
             "**Aider** ouvre ce guide. Cliquez sur un drapeau sous le guide pour le lire en anglais, "
             "en français, en allemand, en italien ou en espagnol ; les boutons du programme passent "
-            "aussi dans cette langue. L'image de pellicule lance la vidéo d'aide.",
+            "aussi dans cette langue.",
             "**About** affiche la version et donne accès au contrat de licence d'utilisateur final, "
             "au site web de l'éditeur et au programme Informations système.",
         ]),
         ("p", "Cliquez sur l'image sous les boutons pour obtenir un conseil. Fermer la fenêtre "
               "principale met fin à Numora."),
         ("pic", "main-window.png", "La fenêtre principale"),
+        ("p", "**La vidéo d'aide.** L'image de pellicule de la fenêtre d'aide lance la vidéo d'aide : "
+              "elle montre chacune des étapes ci-dessous, avec des sous-titres en anglais."),
         ("p", "**Saisir vos numéros chanceux.** Le bouton 649 ouvre un écran qui porte un bouton "
               "numéroté pour chaque boule, de 1 à 49 (de 1 à 47 pour le Super 7). Cliquez sur vos "
               "numéros chanceux un à un ; ils s'affichent sous Lucky 649 numbers. Pour le 6/49, "
@@ -456,7 +462,6 @@ GUIDES["fr"] = {
               "un second clic affiche « This number was already entered ». **Undo** efface le dernier "
               "numéro entré. Quand la série est complète, Numora affiche « Entry of Draws done » : "
               "cliquez sur Next ou sur Undo."),
-        ("pic", "entry-649.png", "L'écran de saisie du 6/49"),
         ("p", "**Le curseur des numéros chanceux.** Sous les numéros, un curseur règle la place de vos "
               "numéros chanceux dans les grilles : de 0 à 90 pour cent, par pas de 10. Il part de 20. "
               "Quand vous cliquez dessus, la ligne au-dessus affiche le nouveau réglage, par exemple "
@@ -478,6 +483,7 @@ GUIDES["fr"] = {
             "**Fermer** met fin à Numora et ferme toutes ses fenêtres : notez vos numéros avant, "
             "ou imprimez-les.",
         ]),
+        ("pic", "selections-649.png", "L'écran des sélections"),
 
         ("h", "Fonctionnement du curseur des numéros chanceux"),
         ("p", "Le curseur décide combien de boules de chaque grille sont prises dans votre série de "
@@ -582,13 +588,15 @@ GUIDES["de"] = {
             "**Sitte** richtet eine eigene Lotterie ein (siehe Einstellungen der eigenen Lotterie).",
             "**Aufhelfe** öffnet diese Anleitung. Ein Klick auf eine Flagge unter der Anleitung zeigt "
             "sie auf Englisch, Französisch, Deutsch, Italienisch oder Spanisch; zugleich wechseln die "
-            "Schaltflächen des Programms in diese Sprache. Das Filmbild spielt das Hilfevideo ab.",
+            "Schaltflächen des Programms in diese Sprache.",
             "**Labout** zeigt die Version und öffnet den Endbenutzer-Lizenzvertrag, die Website des "
             "Herstellers und das Programm Systeminformationen.",
         ]),
         ("p", "Ein Klick auf das Bild unter den Schaltflächen zeigt einen kurzen Hinweis. Wenn Sie das "
               "Hauptfenster schließen, wird Numora beendet."),
         ("pic", "main-window.png", "Das Hauptfenster"),
+        ("p", "**Das Hilfevideo.** Das Filmbild im Hilfefenster spielt das Hilfevideo ab: Es zeigt "
+              "jeden der folgenden Schritte, mit englischen Untertiteln."),
         ("p", "**Glückszahlen eingeben.** Die Schaltfläche 649 öffnet ein Fenster mit einer "
               "nummerierten Schaltfläche für jede Kugel, 1 bis 49 (bei Super 7: 1 bis 47). Klicken Sie "
               "Ihre Glückszahlen nacheinander an; sie erscheinen unter Lucky 649 numbers. Für 6/49 "
@@ -596,7 +604,6 @@ GUIDES["de"] = {
               "Ein zweiter Klick zeigt \u201eThis number was already entered\u201c. **Undo** entfernt "
               "die zuletzt eingegebene Zahl. Sind alle Zahlen eingegeben, meldet Numora \u201eEntry of "
               "Draws done\u201c: Klicken Sie auf Next oder Undo."),
-        ("pic", "entry-649.png", "Das Eingabefenster für 6/49"),
         ("p", "**Der Glückszahlen-Schieberegler.** Unter den Zahlen liegt der Schieberegler, der "
               "bestimmt, wie stark Ihre Glückszahlen in die Tipps einfließen: von 0 bis 90 Prozent in "
               "Zehnerschritten. Zu Beginn steht er auf 20. Wenn Sie ihn anklicken, zeigt die Zeile "
@@ -618,6 +625,7 @@ GUIDES["de"] = {
             "**Schliesse** (Schließen) beendet Numora mit allen Fenstern: Notieren Sie Ihre "
             "Zahlen vorher, oder drucken Sie sie.",
         ]),
+        ("pic", "selections-649.png", "Das Auswahlfenster"),
 
         ("h", "So wirkt der Glückszahlen-Schieberegler"),
         ("p", "Der Regler bestimmt, wie viele Kugeln jedes Tipps aus Ihren Glückszahlen genommen statt "
@@ -722,13 +730,15 @@ GUIDES["it"] = {
             "personalizzata).",
             "**Help** apre questa guida. Fai clic su una bandiera sotto la guida per leggerla in "
             "inglese, francese, tedesco, italiano o spagnolo; anche i pulsanti del programma passano "
-            "a quella lingua. L'immagine della pellicola avvia il video di aiuto.",
+            "a quella lingua.",
             "**About** mostra la versione e apre il contratto di licenza con l'utente finale, il "
             "sito web del produttore e il programma Informazioni di sistema.",
         ]),
         ("p", "Fai clic sull'immagine sotto i pulsanti per un breve suggerimento. Chiudendo la "
               "finestra principale, Numora termina."),
         ("pic", "main-window.png", "La finestra principale"),
+        ("p", "**Il video di aiuto.** L'immagine della pellicola nella finestra di aiuto avvia il "
+              "video di aiuto: mostra ogni passaggio descritto qui sotto, con didascalie in inglese."),
         ("p", "**Inserire i numeri fortunati.** Il pulsante 649 apre una finestra con un pulsante "
               "numerato per ogni pallina, da 1 a 49 (da 1 a 47 per il Super 7). Fai clic sui tuoi "
               "numeri fortunati uno alla volta; compaiono sotto Lucky 649 numbers. Per il 6/49 "
@@ -736,7 +746,6 @@ GUIDES["it"] = {
               "un secondo clic mostra «This number was already entered». **Undo** toglie l'ultimo "
               "numero inserito. Quando la serie è completa, Numora mostra «Entry of Draws done»: fai "
               "clic su Next o su Undo."),
-        ("pic", "entry-649.png", "La finestra di inserimento del 6/49"),
         ("p", "**Il cursore dei numeri fortunati.** Sotto i numeri c'è il cursore che stabilisce "
               "quanto i tuoi numeri fortunati entrano nelle schedine: da 0 a 90 per cento, a passi di "
               "10. All'inizio è su 20. Quando ci fai clic, la riga sopra mostra la nuova impostazione, "
@@ -758,6 +767,7 @@ GUIDES["it"] = {
             "**Chiude** (chiudi) termina Numora e ne chiude tutte le finestre: annota prima i "
             "tuoi numeri, oppure stampali.",
         ]),
+        ("pic", "selections-649.png", "La finestra delle selezioni"),
 
         ("h", "Come funziona il cursore dei numeri fortunati"),
         ("p", "Il cursore decide quante palline di ogni schedina vengono prese dalla tua serie di "
@@ -861,13 +871,15 @@ GUIDES["es"] = {
             "personalizada).",
             "**Ayudar** abre esta guía. Haga clic en una bandera debajo de la guía para leerla en "
             "inglés, francés, alemán, italiano o español; los botones del programa también cambian a "
-            "ese idioma. La imagen de la película reproduce el vídeo de ayuda.",
+            "ese idioma.",
             "**Sobre** muestra la versión y abre el contrato de licencia de usuario final, el sitio "
             "web del fabricante y el programa Información del sistema.",
         ]),
         ("p", "Haga clic en la imagen debajo de los botones para ver un breve consejo. Al cerrar la "
               "ventana principal, Numora termina."),
         ("pic", "main-window.png", "La ventana principal"),
+        ("p", "**El vídeo de ayuda.** La imagen de la película de la ventana de ayuda reproduce el "
+              "vídeo de ayuda: muestra cada paso descrito a continuación, con subtítulos en inglés."),
         ("p", "**Introducir sus números de la suerte.** El botón 649 abre una ventana con un botón "
               "numerado para cada bola, del 1 al 49 (del 1 al 47 en Super 7). Haga clic en sus "
               "números de la suerte uno a uno; aparecen bajo Lucky 649 numbers. Para 6/49 introduzca "
@@ -875,7 +887,6 @@ GUIDES["es"] = {
               "segundo clic muestra «This number was already entered». **Undo** borra el último "
               "número introducido. Cuando la serie está completa, Numora muestra «Entry of Draws "
               "done»: haga clic en Next o en Undo."),
-        ("pic", "entry-649.png", "La ventana de entrada de 6/49"),
         ("p", "**El control deslizante de los números de la suerte.** Debajo de los números está el "
               "control deslizante que fija cuánto entran sus números de la suerte en los boletos: de "
               "0 a 90 por ciento, de 10 en 10. Empieza en 20. Al hacer clic en él, la línea de arriba "
@@ -898,6 +909,7 @@ GUIDES["es"] = {
             "**Cerrar** termina Numora y cierra todas sus ventanas: anote antes sus números o "
             "imprímalos.",
         ]),
+        ("pic", "selections-649.png", "La ventana de selecciones"),
 
         ("h", "Cómo funciona el control deslizante"),
         ("p", "El control deslizante decide cuántas bolas de cada boleto se toman de su serie de "
@@ -1117,9 +1129,11 @@ def main():
     args = parser.parse_args()
 
     check_same_structure()
-    pictures = {name: load_picture(name) for name in PICTURES}
     shares = load_shares()
-    outputs = {GUIDES[lang]["file"]: build_guide(lang, pictures, shares) for lang in GUIDES}
+    outputs = {}
+    for lang in GUIDES:
+        pictures = {name: load_picture(lang, name) for name in PICTURES}
+        outputs[GUIDES[lang]["file"]] = build_guide(lang, pictures, shares)
     outputs[AGREEMENT["file"]] = build_agreement()
 
     args.out.mkdir(parents=True, exist_ok=True)

@@ -15,12 +15,21 @@ using namespace numora;
 namespace {
 
 const QString kDocs = QStringLiteral(NUMORA_DOCS_DIR);
+const char *const kGuides[] = {"Numora User Guide.rtf", "649HlpGuideFrench.rtf", "649HlpGuideGerman.rtf",
+                               "649HlpGuideItalian.rtf", "649HlpGuideSpanish.rtf"};
+
+struct Picture
+{
+    QImage image;
+    QSize stated;
+};
 
 struct GuideFacts
 {
     QStringList headings;
     bool headingsBoldDarkBlue = true;
     int pictures = 0;
+    QList<Picture> images;
 };
 
 GuideFacts factsOf(const QTextDocument &doc)
@@ -34,9 +43,11 @@ GuideFacts factsOf(const QTextDocument &doc)
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
             if (format.isImageFormat()) {
-                const QString name = format.toImageFormat().name();
-                if (!doc.resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>().isNull())
+                const QTextImageFormat image = format.toImageFormat();
+                const QImage decoded = doc.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+                if (!decoded.isNull())
                     ++facts.pictures;
+                facts.images.append({decoded, QSize(qRound(image.width()), qRound(image.height()))});
                 continue;
             }
             if (fragment.text().trimmed().isEmpty())
@@ -54,8 +65,7 @@ GuideFacts factsOf(const QTextDocument &doc)
 
 TEST(Guides, EveryGuideReadsWithBoldColouredHeadingsAndTwoPictures)
 {
-    for (const char *name : {"Numora User Guide.rtf", "649HlpGuideFrench.rtf", "649HlpGuideGerman.rtf",
-                             "649HlpGuideItalian.rtf", "649HlpGuideSpanish.rtf"}) {
+    for (const char *name : kGuides) {
         SCOPED_TRACE(name);
         QTextDocument doc;
         const rtf::ReadResult result = rtf::readFile(QDir(kDocs).filePath(QString::fromLatin1(name)), doc);
@@ -67,6 +77,33 @@ TEST(Guides, EveryGuideReadsWithBoldColouredHeadingsAndTwoPictures)
         EXPECT_EQ(facts.headings.size(), 7) << facts.headings.join(" | ").toStdString();
         EXPECT_TRUE(facts.headingsBoldDarkBlue);
         EXPECT_EQ(facts.pictures, 2);
+    }
+}
+
+// Each guide shows the windows in its own language: its pictures are its own, none the same
+// as another guide's, and each decodes at the size the document states for it.
+TEST(Guides, EachGuideHoldsItsOwnPicturesAtTheirStatedSize)
+{
+    QList<QList<Picture>> pictures;
+    for (const char *name : kGuides) {
+        SCOPED_TRACE(name);
+        QTextDocument doc;
+        ASSERT_TRUE(rtf::readFile(QDir(kDocs).filePath(QString::fromLatin1(name)), doc).ok);
+        const QList<Picture> images = factsOf(doc).images;
+        ASSERT_EQ(images.size(), 2);
+        for (const Picture &picture : images) {
+            ASSERT_FALSE(picture.image.isNull());
+            EXPECT_EQ(picture.image.size(), picture.stated);
+        }
+        pictures.append(images);
+    }
+    for (qsizetype a = 0; a < pictures.size(); ++a) {
+        for (qsizetype b = a + 1; b < pictures.size(); ++b) {
+            for (qsizetype i = 0; i < 2; ++i) {
+                EXPECT_NE(pictures[a][i].image, pictures[b][i].image)
+                    << "picture " << i + 1 << " of " << kGuides[a] << " and " << kGuides[b];
+            }
+        }
     }
 }
 
