@@ -11,7 +11,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: deps configure build run check test test-san test-fuzz fuzz fuzz-build bench clean
+.PHONY: deps configure build run check test san-build test-san test-fuzz fuzz fuzz-build bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -39,10 +39,12 @@ test: check
 	@$(MAKE) --no-print-directory test-san
 	@$(MAKE) --no-print-directory test-fuzz
 
-test-san: deps
+san-build: deps
 	@cmake -S . -B $(SAN_DIR) -G Ninja $(LAUNCHER_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DNUMORA_BUILD_BENCH=OFF \
 		-DCMAKE_CXX_FLAGS="$(SAN_FLAGS) -O1" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" > /dev/null
 	@cmake --build $(SAN_DIR) -j $(JOBS)
+
+test-san: san-build
 	@cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev libxcb1-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-utils imagemagick poppler-utils xdotool openbox cups cups-client
+  python3 python3-xlib
 )
 
 missing=()

@@ -3,9 +3,10 @@
 # pictures and the help video. The caller keeps a `pids` array and ends those processes on exit.
 
 # Starts Xvfb on a free display of the given size and sets DISPLAY; then a small window manager
-# (openbox) unless X11_NO_WM=1. Fails when the X server does not start.
+# (openbox) unless X11_NO_WM=1. The display is the first free one from X11_FIRST_DISPLAY (80).
+# Fails when the X server does not start.
 x11_session() {
-  local size=${1:-1024x768} n=80
+  local size=${1:-1024x768} n=${X11_FIRST_DISPLAY:-80}
   while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
   export DISPLAY=:$n
   Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp > /dev/null 2>&1 &
