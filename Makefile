@@ -11,7 +11,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: deps configure build run check test san-build test-san soak test-fuzz fuzz fuzz-build bench clean
+.PHONY: deps configure build run check test san-configure san-build test-san soak test-fuzz fuzz fuzz-build bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -40,9 +40,11 @@ test: check
 	@$(MAKE) --no-print-directory test-san
 	@$(MAKE) --no-print-directory test-fuzz
 
-san-build: deps
+san-configure: deps
 	@cmake -S . -B $(SAN_DIR) -G Ninja $(LAUNCHER_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DNUMORA_BUILD_BENCH=OFF \
 		-DCMAKE_CXX_FLAGS="$(SAN_FLAGS) -O1" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" > /dev/null
+
+san-build: san-configure
 	@cmake --build $(SAN_DIR) -j $(JOBS)
 
 test-san: san-build
@@ -55,7 +57,8 @@ test-san: san-build
 # SOAK_SEED is given); its action log and the program's output stay in $(SAN_DIR)/soak/.
 SOAK_SECONDS ?= 600
 SOAK_SEED ?=
-soak: san-build
+soak: san-configure
+	@cmake --build $(SAN_DIR) -j $(JOBS) --target numora
 	@bash tests/e2e/monkey.sh $(SAN_DIR)/app/numora $(SAN_DIR)/soak --seconds $(SOAK_SECONDS) \
 		$(if $(SOAK_SEED),--seed $(SOAK_SEED))
 

@@ -269,7 +269,11 @@ def choose(rng, wins):
         return {"do": "drag", "win": kind, "ctl": "slider", "y": y,
                 "x1": int(left + 4 + rng.random() * (w - 8)), "x2": int(left + rng.random() * w)}
     if roll < 0.6 and controls:
-        name = rng.choice(sorted(controls))
+        # The number grid and the other controls alike, so that Next, Quick Pick and Undo
+        # are pressed as often as numbers.
+        numbers = sorted(c for c in controls if c.startswith("btnS"))
+        others = sorted(c for c in controls if not c.startswith("btnS"))
+        name = rng.choice(numbers if numbers and (not others or rng.random() < 0.5) else others)
         x, y = inside(rng, controls[name])
         return {"do": "click", "win": kind, "ctl": name, "x": x, "y": y, "button": 1}
     if roll < 0.72:
@@ -311,6 +315,13 @@ class Monkey:
         self.args = args
         self.out = args.out
         os.makedirs(self.out, exist_ok=True)
+        self.replayed = []
+        if args.replay:
+            with open(args.replay) as f:
+                self.replayed = [json.loads(line) for line in f if line.strip()]
+        for name in os.listdir(self.out):
+            if re.fullmatch(r"program-\d+\.log|actions\.jsonl|FAILED|failure\.png|opened", name):
+                os.remove(os.path.join(self.out, name))
         self.screen = Screen()
         isolate = subprocess.run(["unshare", "--net", "true"], capture_output=True).returncode == 0
         self.program = Program(os.path.abspath(args.program), self.out, isolate)
@@ -323,17 +334,25 @@ class Monkey:
         self.log.write(json.dumps(entry) + "\n")
         self.log.flush()
 
+    def ended(self):
+        """Whether the program has ended; fails when it ended badly."""
+        p = self.program
+        if p.proc is None:
+            return True
+        status = p.proc.poll()
+        if status is None:
+            return False
+        self.check_output()
+        if status != 0:
+            how = f"signal {-status}" if status < 0 else f"status {status}"
+            raise Failure(f"the program ended with {how}")
+        return True
+
     def ensure_running(self):
         """Starts the program when it is not running; fails when it ended badly."""
         p = self.program
-        if p.proc is not None:
-            status = p.proc.poll()
-            if status is None:
-                return
-            self.check_output()
-            if status != 0:
-                how = f"signal {-status}" if status < 0 else f"status {status}"
-                raise Failure(f"the program ended with {how}")
+        if not self.ended():
+            return
         p.start()
         self.note({"start": p.starts, "after": self.actions})
 
@@ -401,9 +420,7 @@ class Monkey:
         end = self.began + self.args.seconds
         try:
             if self.args.replay:
-                with open(self.args.replay) as f:
-                    entries = [json.loads(line) for line in f if line.strip()]
-                for e in entries:
+                for e in self.replayed:
                     if "do" in e:
                         self.ensure_running()
                         self.step({k: v for k, v in e.items()
@@ -416,8 +433,11 @@ class Monkey:
                         time.sleep(0.2)
                         continue
                     self.step(choose(random.Random(f"{self.args.seed}:{self.actions}"), wins))
-            time.sleep(0.5)
-            self.ensure_running()
+            # A program that ends after the last action is given the time to end.
+            for _ in range(20 if self.args.replay else 1):
+                if self.ended():
+                    break
+                time.sleep(0.5)
             self.check_output()
         except Failure as f:
             return self.failed(str(f))
@@ -438,8 +458,8 @@ class Monkey:
         print(f"--- program output ({self.program.log_name})")
         with open(self.program.log_name, errors="replace") as f:
             print(f.read()[-6000:], end="")
-        replay = f"--replay {self.out}/actions.jsonl"
-        print(f"--- seed {self.args.seed}; replay with: tests/e2e/monkey.sh PROGRAM {replay}")
+        print(f"--- seed {self.args.seed}; replay with: tests/e2e/monkey.sh {self.program.path} "
+              f"OUT --replay {self.out}/actions.jsonl")
         self.summary("failed")
         return 1
 
