@@ -17,7 +17,6 @@ import os
 import random
 import re
 import select
-import shutil
 import signal
 import subprocess
 import sys
@@ -375,7 +374,9 @@ class Monkey:
         return wins
 
     def check_answers(self):
-        """Fails when the running program does not answer a ping for HANG_SECONDS."""
+        """Fails when the running program does not answer a ping for HANG_SECONDS. Qt answers
+        _NET_WM_PING from the event loop of the user-interface thread, the nested loop of a
+        message box included, so an answer means the program still handles user input."""
         p = self.program
         end = time.monotonic() + HANG_SECONDS
         while time.monotonic() < end:
