@@ -14,7 +14,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: deps configure build run check test test-san test-fuzz fuzz fuzz-build bench clean
+.PHONY: deps configure build run check test san-configure san-build test-san soak test-fuzz fuzz fuzz-build bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -34,7 +34,8 @@ check: build
 
 # The suite runs twice: in the normal build first (a plain failure shows in minutes), then
 # built with AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails the test
-# that raised it; then each fuzz target runs briefly.
+# that raised it (there a minute of the random user, `make soak`, runs too); then each fuzz
+# target runs briefly.
 SAN_DIR ?= build-san
 SAN_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
@@ -42,14 +43,27 @@ test: check
 	@$(MAKE) --no-print-directory test-san
 	@$(MAKE) --no-print-directory test-fuzz
 
-test-san: deps
+san-configure: deps
 	@cmake -S . -B $(SAN_DIR) -G Ninja $(LAUNCHER_FLAGS) $(WERROR_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DNUMORA_BUILD_BENCH=OFF \
 		-DCMAKE_CXX_FLAGS="$(SAN_FLAGS) -O1" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" > /dev/null
+
+san-build: san-configure
 	@cmake --build $(SAN_DIR) -j $(JOBS)
+
+test-san: san-build
 	@cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+# The seeded random user of the sanitizer build for SOAK_SECONDS (a new seed each run unless
+# SOAK_SEED is given); its action log and the program's output stay in $(SAN_DIR)/soak/.
+SOAK_SECONDS ?= 600
+SOAK_SEED ?=
+soak: san-configure
+	@cmake --build $(SAN_DIR) -j $(JOBS) --target numora
+	@bash tests/e2e/monkey.sh $(SAN_DIR)/app/numora $(SAN_DIR)/soak --seconds $(SOAK_SECONDS) \
+		$(if $(SOAK_SEED),--seed $(SOAK_SEED))
 
 bench: build
 	@cmake --build $(BUILD_DIR) --target numora-bench numora-skew-stats -j $(JOBS)

@@ -13,6 +13,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-utils imagemagick poppler-utils xdotool openbox cups cups-client
   dbus dbus-x11 at-spi2-core python3-pyatspi python3-gi
+  python3 python3-xlib
 )
 
 missing=()

@@ -3,11 +3,11 @@
 # pictures and the help video. The caller keeps a `pids` array and ends those processes on exit.
 
 # Starts Xvfb on a free display of the given size and sets DISPLAY; then a small window manager
-# (openbox) unless X11_NO_WM=1. X11_DISPLAY=:N asks for that display instead of the first free
-# one from :80; X11_WM_CONFIG=FILE gives openbox that configuration. Fails when the X server
-# does not start.
+# (openbox) unless X11_NO_WM=1. X11_DISPLAY=:N asks for that display; otherwise the first free
+# one from X11_FIRST_DISPLAY (80). X11_WM_CONFIG=FILE gives openbox that configuration. Fails
+# when the X server does not start.
 x11_session() {
-  local size=${1:-1024x768} n=80
+  local size=${1:-1024x768} n=${X11_FIRST_DISPLAY:-80}
   if [ -n "${X11_DISPLAY:-}" ]; then
     n=${X11_DISPLAY#:}
   else

@@ -8,11 +8,11 @@ program=$(readlink -f "$1")
 skip() { echo "SKIPPED: $*"; exit 77; }
 fail() { echo "FAILED: $*"; dump; exit 1; }
 
-for tool in Xvfb openbox xdotool cupsd lpadmin pdftotext import; do
+for tool in Xvfb openbox xdotool pdftotext import; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
-[ "$(id -u)" = 0 ] || skip "the private print scheduler needs root to drop to the lp user"
-id lp >/dev/null 2>&1 || skip "there is no lp user for the print scheduler"
+source "$(dirname "$0")/private-cups.sh"
+problem=$(private_cups_usable) || skip "$problem"
 
 work=$(mktemp -d /tmp/numora-e2e.XXXXXX)
 chmod 755 "$work"
@@ -25,52 +25,9 @@ dump() {
   import -window root "$work/../numora-e2e-failure.png" 2>/dev/null && echo "--- screenshot: /tmp/numora-e2e-failure.png"
 }
 
-# A private print scheduler: its own socket, folders and a queue that writes each job to a file.
-mkdir -p "$work/cups"/{conf/ppd,spool,cache,state,tmp,log,out,bin/backend}
-for d in filter daemon cgi-bin driver monitor notifier; do
-  [ -e "/usr/lib/cups/$d" ] && ln -s "/usr/lib/cups/$d" "$work/cups/bin/$d"
-done
-cat > "$work/cups/bin/backend/pagefile" <<'SH'
-#!/bin/sh
-if [ $# -eq 0 ]; then echo 'file pagefile "Unknown" "Page to file"'; exit 0; fi
-out=${DEVICE_URI#pagefile:}
-if [ $# -ge 6 ]; then cat "$6" > "$out.part"; else cat > "$out.part"; fi
-mv "$out.part" "$out"
-SH
-chmod 755 "$work/cups/bin/backend/pagefile"
-chown lp "$work/cups/out" "$work/cups/spool" "$work/cups/tmp"
-cat > "$work/cups/conf/cupsd.conf" <<CONF
-Listen $work/cups/cups.sock
-LogLevel warn
-WebInterface No
-Browsing No
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-CONF
-cat > "$work/cups/conf/cups-files.conf" <<CONF
-ServerRoot $work/cups/conf
-ServerBin $work/cups/bin
-RequestRoot $work/cups/spool
-CacheDir $work/cups/cache
-StateDir $work/cups/state
-TempDir $work/cups/tmp
-ErrorLog $work/cups/log/error_log
-AccessLog $work/cups/log/access_log
-PageLog $work/cups/log/page_log
-User lp
-Group lp
-Sandboxing Relaxed
-CONF
-cupsd -f -c "$work/cups/conf/cupsd.conf" -s "$work/cups/conf/cups-files.conf" > "$work/cupsd.log" 2>&1 &
-pids+=($!)
-export CUPS_SERVER=$work/cups/cups.sock
-for _ in $(seq 50); do [ -S "$CUPS_SERVER" ] && break; sleep 0.1; done
-[ -S "$CUPS_SERVER" ] || skip "the print scheduler did not start: $(tail -2 "$work/cupsd.log")"
-lpadmin -p NumoraE2E -E -v "pagefile:$work/cups/out/page.pdf" 2>/dev/null \
-  && lpadmin -d NumoraE2E || skip "could not set up the print queue"
+# A private print scheduler whose default queue writes the page to a file.
+mkdir -p "$work/cups/out"
+private_cups "$work" "$work/cups/out/page.pdf" > "$work/cups-problem" || skip "$(cat "$work/cups-problem")"
 
 # The X server and a small window manager.
 source "$(dirname "$0")/../../scripts/x11-driver.sh"
