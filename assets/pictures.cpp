@@ -1,10 +1,13 @@
 #include "assets/pictures.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
-#include <QPixmapCache>
+#include <QResource>
+#include <QSysInfo>
+
+#include <png.h>
 
 #include <algorithm>
 #include <array>
@@ -54,25 +57,55 @@ const PictureInfo *findPicture(const QString &name)
     return nullptr;
 }
 
-// Each file has one fixed ratio, so the cached pixmap is handed out without a copy. The reader
-// is told the pictures are PNG and not to probe: probing loads every image format plugin of
-// the system, which costs start-up time and memory.
-QPixmap loadPng(const QString &path)
+// The pictures are PNG files compiled into the program, read with libpng directly: an image
+// reader would first look through every image format plugin of the system, and the splash
+// screen's picture is read before the first window shows. The pixels are taken as stored,
+// without gamma or colour space conversion, as Qt's own PNG reader takes them.
+QImage readPng(const QString &path)
 {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QResource resource(path);
+    if (!resource.isValid())
+        return {};
+    const QByteArray data = resource.uncompressedData();
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, data.constData(), std::size_t(data.size())))
+        return {};
+    // 0xAARRGGBB words, whatever the byte order.
+    image.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
+    QImage result(int(image.width), int(image.height), QImage::Format_ARGB32);
+    if (result.isNull()
+        || !png_image_finish_read(&image, nullptr, result.bits(), int(result.bytesPerLine()), nullptr)) {
+        png_image_free(&image);
+        return {};
+    }
+    return result;
 }
 
+QPixmap loadPng(const QString &path)
+{
+    return QPixmap::fromImage(readPng(path));
+}
+
+// The pictures some window holds, handed out without a copy, so that windows showing the same
+// picture share it. A picture no window holds any more (the splash screen's, once it is gone)
+// is let go at the next look-up rather than kept for the whole run. Each file has one fixed
+// ratio, so the path is the key.
 QPixmap loadCached(const QString &path, qreal ratio)
 {
-    QPixmap pixmap;
-    if (QPixmapCache::find(path, &pixmap))
-        return pixmap;
-    pixmap = loadPng(path);
+    static auto *const cache = new QHash<QString, QPixmap>;
+    for (auto it = cache->begin(); it != cache->end();) {
+        if (it.key() != path && it->isDetached())
+            it = cache->erase(it);
+        else
+            ++it;
+    }
+    if (const auto it = cache->constFind(path); it != cache->cend())
+        return *it;
+    QPixmap pixmap = loadPng(path);
     if (!pixmap.isNull()) {
         pixmap.setDevicePixelRatio(ratio);
-        QPixmapCache::insert(path, pixmap);
+        cache->insert(path, pixmap);
     }
     return pixmap;
 }

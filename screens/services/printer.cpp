@@ -1,14 +1,12 @@
 #include "screens/services/printer.h"
 
 #include "language/language.h"
-#include "screens/services/fonts.h"
-#include "screens/services/messages.h"
+#include "screens/services/printerdevice.h"
 #include "screens/services/service.h"
 
-#include <QFontMetrics>
-#include <QPageLayout>
-#include <QPainter>
-#include <QPrinter>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 #include <algorithm>
 
@@ -17,6 +15,22 @@ namespace numora {
 namespace {
 
 Service<Printer, SystemPrinter> g_printer;
+const PrintDevice *g_device = nullptr;
+
+// The print module beside the executable registers the device as it loads. A program that
+// links the device in (the tests) has it registered before main() and never loads the module.
+const PrintDevice *printDevice()
+{
+    static QLibrary module;
+    if (!g_device && !module.isLoaded()) {
+        module.setFileName(QDir(QCoreApplication::applicationDirPath())
+                               .filePath(QStringLiteral("numora-print")));
+        if (!module.load())
+            qWarning("numora: the print module could not be loaded: %s",
+                     qPrintable(module.errorString()));
+    }
+    return g_device;
+}
 
 // The reasons by language, in the order of PrintFailure.
 constexpr const char *kFailureTexts[5][5] = {
@@ -64,46 +78,7 @@ QMarginsF safeMargins(const QMarginsF &deviceMinimum)
             side(deviceMinimum.bottom())};
 }
 
-PrintResult printLines(QPrinter &printer, const QStringList &lines)
-{
-    if (!printer.isValid())
-        return {false, printFailureText(PrintFailure::PrinterUnusable, printer.printerName())};
-    printer.setDocName(kAppTitle);
-    QPageLayout layout = printer.pageLayout();
-    layout.setUnits(QPageLayout::Millimeter);
-    printer.setFullPage(false);
-    printer.setPageMargins(safeMargins(layout.minimumMargins()), QPageLayout::Millimeter);
-
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString target = printer.outputFileName().isEmpty() ? printer.printerName()
-                                                                  : printer.outputFileName();
-        return {false, printFailureText(PrintFailure::NotSent, target)};
-    }
-    painter.setFont(designFont(12));
-    const QFontMetrics metrics(painter.font(), painter.device());
-    const int lineHeight = metrics.lineSpacing();
-    const int pageHeight = painter.viewport().height();
-    int y = 0;
-    for (const QString &line : lines) {
-        if (y > 0 && y + lineHeight > pageHeight) {
-            if (!printer.newPage())
-                break;
-            y = 0;
-        }
-        painter.drawText(0, y + metrics.ascent(), line);
-        y += lineHeight;
-    }
-    const bool ended = painter.end();
-    if (!ended || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return {false, printFailureText(PrintFailure::PrinterError)};
-    return {};
-}
-
-SystemPrinter::SystemPrinter()
-    : SystemPrinter(&QPrinterInfo::defaultPrinter)
-{
-}
+SystemPrinter::SystemPrinter() = default;
 
 SystemPrinter::SystemPrinter(Lookup lookup)
     : m_lookup(std::move(lookup))
@@ -120,15 +95,10 @@ PrintResult SystemPrinter::endDoc()
     const QStringList lines = std::exchange(m_lines, {});
     if (lines.isEmpty())
         return {};
-    const QPrinterInfo info = m_lookup ? m_lookup() : QPrinterInfo();
-    if (info.isNull())
-        return {false, printFailureText(PrintFailure::NoPrinter)};
-    if (info.state() == QPrinter::Error)
-        return {false, printFailureText(PrintFailure::PrinterStopped,
-                                        info.description().isEmpty() ? info.printerName()
-                                                                     : info.description())};
-    QPrinter device(info, QPrinter::HighResolution);
-    return printLines(device, lines);
+    const PrintDevice *device = printDevice();
+    if (!device)
+        return {false, printFailureText(PrintFailure::PrinterError)};
+    return device->printToDefault(lines, m_lookup);
 }
 
 PdfPrinter::PdfPrinter(const QString &path)
@@ -146,10 +116,10 @@ PrintResult PdfPrinter::endDoc()
     const QStringList lines = std::exchange(m_lines, {});
     if (lines.isEmpty())
         return {};
-    QPrinter device(QPrinter::HighResolution);
-    device.setOutputFormat(QPrinter::PdfFormat);
-    device.setOutputFileName(m_path);
-    return printLines(device, lines);
+    const PrintDevice *device = printDevice();
+    if (!device)
+        return {false, printFailureText(PrintFailure::PrinterError)};
+    return device->printToPdf(lines, m_path);
 }
 
 void RecordingPrinter::printLine(const QString &text)
@@ -171,6 +141,11 @@ PrintResult RecordingPrinter::endDoc()
 void RecordingPrinter::setFailure(const QString &error)
 {
     m_failure = error;
+}
+
+void registerPrintDevice(const PrintDevice *device)
+{
+    g_device = device;
 }
 
 Printer &printer()

@@ -8,8 +8,6 @@
 
 #include <functional>
 
-class QPrinter;
-
 namespace numora {
 
 // Why a page was not (or not fully) printed.
@@ -37,6 +35,7 @@ public:
 };
 
 // The default printer of the desktop's print system (CUPS), looked up when the page is sent.
+// The print system is loaded then too, with the print module beside the program.
 class SystemPrinter : public Printer
 {
 public:
@@ -94,10 +93,6 @@ private:
 inline constexpr qreal kLeastMarginMm = 12.7;
 // Each side's margin in millimetres: kLeastMarginMm, or the device's own minimum where larger.
 QMarginsF safeMargins(const QMarginsF &deviceMinimum);
-
-// Draws `lines` on `printer` within safeMargins() of its printable area, a new page whenever
-// the page is full.
-PrintResult printLines(QPrinter &printer, const QStringList &lines);
 
 Printer &printer();
 // nullptr restores SystemPrinter. The caller keeps ownership.

@@ -2,7 +2,10 @@
 
 #include "language/language.h"
 #include "screens/mainwindow.h"
+#include "screens/services/printer.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QRegularExpression>
 #include <QTextEdit>
 
@@ -114,4 +117,17 @@ TEST_F(ProgramTest, WithoutTheVideoModuleTheFilmSaysSoAndTheProgramGoesOn)
     EXPECT_EQ(ending.endCalls(), 0);
     click(names::MainWindow, "cmd649");
     EXPECT_TRUE(forms().isVisible(names::Entry649));
+}
+
+// Without the print module beside the program a page sent to the printer is reported as not
+// printed, and nothing else happens.
+TEST_F(ProgramTest, WithoutThePrintModuleAPageIsReportedNotPrinted)
+{
+    ASSERT_FALSE(QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath("numora-print.so")));
+    SystemPrinter printer;
+    printer.printLine(" 5  12  33");
+    const PrintResult result = printer.endDoc();
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, printFailureText(PrintFailure::PrinterError));
+    EXPECT_TRUE(printer.endDoc().ok); // the lines went with the failed page
 }
