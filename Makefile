@@ -60,8 +60,7 @@ test-san: san-build
 # SOAK_SEED is given); its action log and the program's output stay in $(SAN_DIR)/soak/.
 SOAK_SECONDS ?= 600
 SOAK_SEED ?=
-soak: san-configure
-	@cmake --build $(SAN_DIR) -j $(JOBS) --target numora
+soak: san-build
 	@bash tests/e2e/monkey.sh $(SAN_DIR)/app/numora $(SAN_DIR)/soak --seconds $(SOAK_SECONDS) \
 		$(if $(SOAK_SEED),--seed $(SOAK_SEED))
 

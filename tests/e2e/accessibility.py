@@ -44,9 +44,14 @@ def ere(text):
     return "^" + re.sub(r"([][.^$*+?(){}|\\])", r"\\\1", text) + "$"
 
 
-def x_window(window):
+def x_window(window, timeout=5.0):
     """The X window that shows an accessible window: the one with its caption at its place."""
+    # A search that meets a window being unmapped or destroyed can come back empty: look again.
+    deadline = time.monotonic() + timeout
     ids = xdo("search", "--onlyvisible", "--name", ere(window.name)).split()
+    while not ids and time.monotonic() < deadline:
+        time.sleep(0.2)
+        ids = xdo("search", "--onlyvisible", "--name", ere(window.name)).split()
     for wid in ids:
         geometry = dict(line.split("=", 1) for line in xdo("getwindowgeometry", "--shell", wid).split())
         if (int(geometry["X"]), int(geometry["Y"])) == (window.extents.x, window.extents.y):
