@@ -1,6 +1,7 @@
 #include "help/helpwindows.h"
 
 #include "help/helpwindow.h"
+#include "help/videowindow.h"
 #include "screens/services/names.h"
 #include "screens/services/forms.h"
 #include "screens/services/messages.h"
@@ -27,7 +28,7 @@ QWidget *loadVideoWindow()
     if (const auto create = reinterpret_cast<Create>(module.resolve("numoraCreateVideoWindow")))
         return create();
     qWarning("numora: the video module could not be loaded: %s", qPrintable(module.errorString()));
-    messages().show(QStringLiteral("Video player Not working properly"), MsgButtons::Ok, {},
+    messages().show(VideoWindow::kFailureText, MsgButtons::Ok, {},
                     MsgIcon::Critical);
     return nullptr;
 }

@@ -1,3 +1,4 @@
+// Written by tools/make-codepage-tables.py from Python's codecs: change that, not this.
 #include "codepage.h"
 
 namespace numora::rtf::detail {
