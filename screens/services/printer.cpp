@@ -85,12 +85,12 @@ SystemPrinter::SystemPrinter(Lookup lookup)
 {
 }
 
-void SystemPrinter::printLine(const QString &text)
+void DevicePrinter::printLine(const QString &text)
 {
     m_lines.append(text);
 }
 
-PrintResult SystemPrinter::endDoc()
+PrintResult DevicePrinter::endDoc()
 {
     const QStringList lines = std::exchange(m_lines, {});
     if (lines.isEmpty())
@@ -98,7 +98,12 @@ PrintResult SystemPrinter::endDoc()
     const PrintDevice *device = printDevice();
     if (!device)
         return {false, printFailureText(PrintFailure::PrinterError)};
-    return device->printToDefault(lines, m_lookup);
+    return send(*device, lines);
+}
+
+PrintResult SystemPrinter::send(const PrintDevice &device, const QStringList &lines)
+{
+    return device.printToDefault(lines, m_lookup);
 }
 
 PdfPrinter::PdfPrinter(const QString &path)
@@ -106,20 +111,9 @@ PdfPrinter::PdfPrinter(const QString &path)
 {
 }
 
-void PdfPrinter::printLine(const QString &text)
+PrintResult PdfPrinter::send(const PrintDevice &device, const QStringList &lines)
 {
-    m_lines.append(text);
-}
-
-PrintResult PdfPrinter::endDoc()
-{
-    const QStringList lines = std::exchange(m_lines, {});
-    if (lines.isEmpty())
-        return {};
-    const PrintDevice *device = printDevice();
-    if (!device)
-        return {false, printFailureText(PrintFailure::PrinterError)};
-    return device->printToPdf(lines, m_path);
+    return device.printToPdf(lines, m_path);
 }
 
 void RecordingPrinter::printLine(const QString &text)

@@ -10,6 +10,8 @@
 
 namespace numora {
 
+struct PrintDevice;
+
 // Why a page was not (or not fully) printed.
 enum class PrintFailure { NoPrinter, PrinterUnusable, NotSent, PrinterError, PrinterStopped };
 
@@ -34,9 +36,23 @@ public:
     virtual PrintResult endDoc() = 0;
 };
 
+// Keeps a document's lines and sends them, when it ends, through the print module's drawing.
+class DevicePrinter : public Printer
+{
+public:
+    void printLine(const QString &text) override;
+    PrintResult endDoc() override;
+
+protected:
+    virtual PrintResult send(const PrintDevice &device, const QStringList &lines) = 0;
+
+private:
+    QStringList m_lines;
+};
+
 // The default printer of the desktop's print system (CUPS), looked up when the page is sent.
 // The print system is loaded then too, with the print module beside the program.
-class SystemPrinter : public Printer
+class SystemPrinter : public DevicePrinter
 {
 public:
     using Lookup = std::function<QPrinterInfo()>;
@@ -45,26 +61,24 @@ public:
     // `lookup` stands in for QPrinterInfo::defaultPrinter().
     explicit SystemPrinter(Lookup lookup);
 
-    void printLine(const QString &text) override;
-    PrintResult endDoc() override;
+protected:
+    PrintResult send(const PrintDevice &device, const QStringList &lines) override;
 
 private:
     Lookup m_lookup;
-    QStringList m_lines;
 };
 
 // Writes the page to a PDF file with the same drawing as the real printer.
-class PdfPrinter : public Printer
+class PdfPrinter : public DevicePrinter
 {
 public:
     explicit PdfPrinter(const QString &path);
 
-    void printLine(const QString &text) override;
-    PrintResult endDoc() override;
+protected:
+    PrintResult send(const PrintDevice &device, const QStringList &lines) override;
 
 private:
     QString m_path;
-    QStringList m_lines;
 };
 
 // Test double: keeps the lines of the open document and every page sent.
