@@ -21,8 +21,7 @@ namespace {
 // what a pipeline frees there stays with its arena, so without this the program's resident
 // memory grew by about 0.7 MB with every opening of the window although nothing is kept. Called
 // as the window goes and again as the next one loads: by then the old pipeline's threads have
-// ended and handed back the blocks they still cached. Other C libraries return freed memory on
-// their own.
+// ended and handed back the blocks they still cached. Elsewhere the allocator is left alone.
 void releaseFreedMemory()
 {
 #if defined(Q_OS_LINUX) && defined(__GLIBC__)
