@@ -1329,7 +1329,16 @@ ReadResult readFile(const QString &path, QTextDocument &doc)
     if (!file.open(QIODevice::ReadOnly))
         return failure(ReadError::FileUnreadable, -1,
                        QStringLiteral("The file \"%1\" could not be read: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.read(maxFileSize + 1);
+    // Read as far as the file goes, at most one byte past the limit: a buffer of the limit's
+    // size for every document would make the allocator keep that much memory around.
+    QByteArray bytes;
+    bytes.reserve(std::clamp<qint64>(file.size(), 0, maxFileSize) + 1);
+    while (bytes.size() <= maxFileSize) {
+        const QByteArray chunk = file.read(std::min<qint64>(qint64(1) << 20, maxFileSize + 1 - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
     if (file.error() != QFileDevice::NoError)
         return failure(ReadError::FileUnreadable, -1,
                        QStringLiteral("The file \"%1\" could not be read: %2").arg(path, file.errorString()));
