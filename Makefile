@@ -3,9 +3,10 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
-# WERROR=1 (as CI runs it) makes every compiler warning an error, in all three builds.
-WERROR ?= 0
-WERROR_FLAGS = -DNUMORA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
+# WERROR=1 (as CI runs it) makes every compiler warning an error, in all three builds; WERROR=0
+# turns that off again. Without it a build tree keeps what it had.
+WERROR ?=
+WERROR_FLAGS = $(if $(WERROR),-DNUMORA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF))
 # ccache, where the machine has it, keeps rebuilds of unchanged sources quick; paths below
 # this folder are hashed relative to it, so every checkout shares one cache.
 ifneq ($(shell command -v ccache),)
@@ -14,7 +15,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: deps configure build run check test san-configure san-build test-san soak test-fuzz fuzz fuzz-build bench clean
+.PHONY: deps configure build run check check-e2e test san-configure san-build test-san soak test-fuzz fuzz fuzz-build bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,9 +29,14 @@ build: configure
 run: build
 	@bash scripts/run-program.sh $(BUILD_DIR)/app/numora
 
-# The quick inner loop: the normal build and its suite, no sanitizers, no fuzzing.
+# The quick inner loop: the normal build and its suite but for the end-to-end tests (which
+# drive the real program under Xvfb one at a time), no sanitizers, no fuzzing.
 check: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -LE e2e
+
+# The end-to-end tests of the normal build.
+check-e2e: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -L e2e
 
 # The suite runs twice: in the normal build first (a plain failure shows in minutes), then
 # built with AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails the test
@@ -39,7 +45,7 @@ check: build
 SAN_DIR ?= build-san
 SAN_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-test: check
+test: check check-e2e
 	@$(MAKE) --no-print-directory test-san
 	@$(MAKE) --no-print-directory test-fuzz
 
