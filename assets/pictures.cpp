@@ -47,6 +47,12 @@ constexpr std::array kPictures{
 
 constexpr std::array kIcons{"icon-numora", "icon-649", "icon-s7", "icon-cst", "icon-settings"};
 constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 256};
+// The sizes an icon offers. The window system copies every offered size into the icon property
+// of each window shown (a 256-pixel picture alone is 256 KB, read, converted and sent at every
+// window's first showing); title bars, task bars and window switchers draw 64 pixels at most,
+// and a high-DPI screen asks for twice the size, which pixmap() still gives. The larger
+// renderings are the desktop's: they are installed into its icon theme.
+constexpr std::array kOfferedIconSizes{16, 24, 32, 48, 64};
 
 const PictureInfo *findPicture(const QString &name)
 {
@@ -71,9 +77,13 @@ QImage readPng(const QString &path)
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, data.constData(), std::size_t(data.size())))
         return {};
-    // 0xAARRGGBB words, whatever the byte order.
+    // 0xAARRGGBB words, whatever the byte order. A picture without transparency (every window
+    // background) is read as opaque: its alpha bytes are all 0xff, and a pixmap takes it as it
+    // is, where a picture with an alpha channel is copied once more into premultiplied form.
+    const bool opaque = !(image.format & PNG_FORMAT_FLAG_ALPHA);
     image.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
-    QImage result(int(image.width), int(image.height), QImage::Format_ARGB32);
+    QImage result(int(image.width), int(image.height),
+                  opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     if (result.isNull()
         || !png_image_finish_read(&image, nullptr, result.bits(), int(result.bytesPerLine()), nullptr)) {
         png_image_free(&image);
@@ -129,6 +139,20 @@ QPixmap picture(const QString &name, qreal devicePixelRatio)
     return loadCached(QStringLiteral(":/images/%1.png").arg(name), 1.0);
 }
 
+void drawPicture(QPainter &painter, const QPoint &at, const QString &name)
+{
+    if (!findPicture(name))
+        return;
+    QImage image;
+    if (painter.device() && painter.device()->devicePixelRatio() > 1.0) {
+        image = readPng(QStringLiteral(":/images/%1@2x.png").arg(name));
+        image.setDevicePixelRatio(2.0);
+    }
+    if (image.isNull())
+        image = readPng(QStringLiteral(":/images/%1.png").arg(name));
+    painter.drawImage(at, image);
+}
+
 QSize pictureSize(const QString &name)
 {
     const PictureInfo *info = findPicture(name);
@@ -179,7 +203,7 @@ public:
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (int s : kIconSizes)
+        for (int s : kOfferedIconSizes)
             sizes << QSize(s, s);
         return sizes;
     }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -42,6 +43,7 @@ const Expected kPictures[] = {
 
 const char *const kIcons[] = {"icon-numora", "icon-649", "icon-s7", "icon-cst", "icon-settings"};
 const int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+const int kOfferedIconSizes[] = {16, 24, 32, 48, 64};
 
 TEST(Pictures, ListMatchesTheWindowsNeeds)
 {
@@ -100,6 +102,37 @@ TEST(Pictures, UnknownNamesGiveNullPixmaps)
     }
 }
 
+// The window backgrounds are drawn from a fresh reading: the same pixels as the shared picture,
+// the twice-size rendering on a high-DPI device, nothing for an unknown name.
+TEST(Pictures, DrawnPicturesMatchTheSharedOnes)
+{
+    for (qreal ratio : {1.0, 2.0}) {
+        SCOPED_TRACE(ratio);
+        for (const char *name : {"main", "entry649", "title", "flag-ger"}) {
+            SCOPED_TRACE(name);
+            const QString picture = QString::fromLatin1(name);
+            const QSize size = numora::pictureSize(picture);
+            QImage canvas(size * ratio, QImage::Format_ARGB32_Premultiplied);
+            canvas.setDevicePixelRatio(ratio);
+            canvas.fill(Qt::transparent);
+            {
+                QPainter painter(&canvas);
+                numora::drawPicture(painter, QPoint(0, 0), picture);
+            }
+            const QImage expected = numora::picture(picture, ratio).toImage().convertToFormat(
+                QImage::Format_ARGB32_Premultiplied);
+            EXPECT_EQ(canvas, expected);
+        }
+    }
+    QImage canvas(20, 20, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        numora::drawPicture(painter, QPoint(0, 0), QStringLiteral("main.png"));
+    }
+    EXPECT_EQ(canvas.pixelColor(5, 5), QColor(Qt::transparent));
+}
+
 // Buttons, labels and lines of bold numbers stand on these: they must stay light and opaque.
 TEST(Pictures, BackgroundsAreLightAndOpaque)
 {
@@ -145,15 +178,19 @@ TEST(Icons, EveryIconHasEverySize)
     EXPECT_EQ(numora::iconNames(), expected);
     EXPECT_EQ(numora::iconSizes(), QList<int>(std::begin(kIconSizes), std::end(kIconSizes)));
 
+    QList<QSize> offered;
+    for (int size : kOfferedIconSizes)
+        offered << QSize(size, size);
     for (const char *name : kIcons) {
         SCOPED_TRACE(name);
         const QIcon icon = numora::icon(QString::fromLatin1(name));
         ASSERT_FALSE(icon.isNull());
+        // What the window system copies into every window: up to 64 pixels, not all seven.
+        EXPECT_EQ(icon.availableSizes(), offered);
         for (int size : kIconSizes) {
             SCOPED_TRACE(size);
             const QImage file(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size));
             EXPECT_EQ(file.size(), QSize(size, size));
-            EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
             const QPixmap pixmap = icon.pixmap(QSize(size, size), 1.0);
             EXPECT_EQ(pixmap.size(), QSize(size, size));
             EXPECT_EQ(pixmap.toImage(), file.convertToFormat(pixmap.toImage().format()));
