@@ -3,11 +3,13 @@
 #include "screens/services/names.h"
 #include "screens/screens.h"
 #include "screens/services/forms.h"
+#include "screens/services/memory.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    numora::keepLargeBlocksApart();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numora"));
     numora::Forms &forms = numora::forms();

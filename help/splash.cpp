@@ -1,6 +1,5 @@
 #include "help/splash.h"
 
-#include "assets/pictures.h"
 #include "help/infowindows.h"
 #include "screens/services/controls.h"
 #include "screens/services/names.h"
@@ -24,10 +23,10 @@ Splash::Splash(int intervalMs, QWidget *parent)
 
     // The client area, its background the title picture, inside a one-pixel border that a
     // window without a caption does not get from the window system.
-    auto *client = new QLabel(this);
+    // The picture is read when the screen is first painted, once it is on the screen.
+    auto *client = new PictureLabel(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setPixmap(picture(QStringLiteral("title")));
-    client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    client->setPicture(QStringLiteral("title"));
     client->setAccessibleName(QStringLiteral("Numora: lottery balls and the program's name"));
     setClientSizeTwips(client, 4770, 3135);
     client->move(1, 1);

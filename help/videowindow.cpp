@@ -2,34 +2,14 @@
 
 #include "help/videoplayer.h"
 #include "screens/services/geometry.h"
+#include "screens/services/memory.h"
 #include "screens/services/messages.h"
 #include "screens/services/programfolder.h"
 
 #include <QCloseEvent>
 #include <QVideoWidget>
 
-#if defined(Q_OS_LINUX) && defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace numora {
-
-namespace {
-
-// Gives back to the system the memory the closed player's pipeline freed. Each opening plays on
-// fresh GStreamer threads, and glibc serves every thread from one of up to eight arenas per core;
-// what a pipeline frees there stays with its arena, so without this the program's resident
-// memory grew by about 0.7 MB with every opening of the window although nothing is kept. Called
-// as the window goes and again as the next one loads: by then the old pipeline's threads have
-// ended and handed back the blocks they still cached. Elsewhere the allocator is left alone.
-void releaseFreedMemory()
-{
-#if defined(Q_OS_LINUX) && defined(__GLIBC__)
-    malloc_trim(0);
-#endif
-}
-
-} // namespace
 
 VideoWindow::VideoWindow(VideoPlayer *player, QWidget *parent)
     : Form(parent, fixedDialogFlags())
@@ -57,6 +37,11 @@ VideoWindow::~VideoWindow()
     // The player and its surface go before the window, so that their memory is free to release.
     delete m_mmcVideo;
     delete m_picVideo;
+    // Each opening plays on fresh GStreamer threads, and glibc serves every thread from one of
+    // up to eight arenas per core; what a pipeline frees stays with its arena, so without this
+    // the program grew by about 0.7 MB with every opening although nothing is kept. Again as the
+    // next one loads: by then the old pipeline's threads have ended and handed back the blocks
+    // they still cached.
     releaseFreedMemory();
 }
 

@@ -60,7 +60,7 @@ DisplayWindow::DisplayWindow(engine::LottKind kind, QWidget *parent)
     m_canvas = new TextCanvas(this);
     m_canvas->setObjectName(QStringLiteral("canvas"));
     m_canvas->setFont(font());
-    m_canvas->setBackground(picture(QString::fromLatin1(v.picture)));
+    m_canvas->setBackground(QString::fromLatin1(v.picture));
 
     m_copy = new QAction(QString::fromLatin1(kCopyCaptions[0]), this);
     m_copy->setObjectName(QStringLiteral("mnuCopy"));

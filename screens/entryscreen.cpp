@@ -204,11 +204,10 @@ EntryScreen::EntryScreen(LottKind kind, QWidget *parent)
     setClientSizeTwips(this, v.clientWidth, v.clientHeight);
     setFont(controlFont());
 
-    auto *background = new QLabel(this);
+    auto *background = new PictureLabel(this);
     background->setObjectName(QStringLiteral("background"));
-    const QPixmap pixmap = picture(QString::fromLatin1(v.picture));
-    background->setPixmap(pixmap);
-    background->setGeometry(QRect(QPoint(0, 0), pixmap.deviceIndependentSize().toSize()));
+    background->setPicture(QString::fromLatin1(v.picture));
+    background->setGeometry(QRect(QPoint(0, 0), pictureSize(background->picture())));
 
     createNumberButtons();
     createControls();

@@ -84,7 +84,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_Image1 = new ClickLabel(this);
     m_Image1->setObjectName(QStringLiteral("Image1"));
     placeTwips(m_Image1, 0, 360, 4920, 4755);
-    m_Image1->setPixmap(picture(QStringLiteral("main")));
+    m_Image1->setPicture(QStringLiteral("main"));
     m_Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_Image1->setAccessibleName(QStringLiteral("Numora: lottery balls"));
     m_Image1->lower();

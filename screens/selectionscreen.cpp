@@ -104,11 +104,10 @@ SelectionScreen::SelectionScreen(LottKind kind, QWidget *parent)
     setClientSizeTwips(this, 3975, v.clientHeight);
     setFont(controlFont());
 
-    auto *background = new QLabel(this);
+    auto *background = new PictureLabel(this);
     background->setObjectName(QStringLiteral("background"));
-    const QPixmap pixmap = picture(QString::fromLatin1(v.picture));
-    background->setPixmap(pixmap);
-    background->setGeometry(QRect(QPoint(0, 0), pixmap.deviceIndependentSize().toSize()));
+    background->setPicture(QString::fromLatin1(v.picture));
+    background->setGeometry(QRect(QPoint(0, 0), pictureSize(background->picture())));
 
     m_frame = new FrameBox(QString::fromUtf8(v.frameCaption), this);
     m_frame->setObjectName(QString::fromLatin1(v.frameName));

@@ -1,5 +1,6 @@
 #include "screens/services/controls.h"
 
+#include "assets/pictures.h"
 #include "screens/services/geometry.h"
 
 #include <QAccessible>
@@ -74,15 +75,30 @@ void installClickLabelAccessible()
 
 } // namespace
 
+void PictureLabel::setPicture(const QString &name)
+{
+    m_picture = name;
+    update();
+}
+
+void PictureLabel::paintEvent(QPaintEvent *event)
+{
+    if (!m_picture.isEmpty()) {
+        QPainter painter(this);
+        drawPicture(painter, QPoint(0, 0), m_picture);
+    }
+    QLabel::paintEvent(event);
+}
+
 ClickLabel::ClickLabel(QWidget *parent)
-    : QLabel(parent)
+    : PictureLabel(parent)
 {
     installClickLabelAccessible();
     setFocusPolicy(Qt::TabFocus);
 }
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
+    : PictureLabel(text, parent)
 {
     installClickLabelAccessible();
     setFocusPolicy(Qt::TabFocus);
@@ -97,13 +113,13 @@ void ClickLabel::keyPressEvent(QKeyEvent *event)
         emit clicked();
         break;
     default:
-        QLabel::keyPressEvent(event);
+        PictureLabel::keyPressEvent(event);
     }
 }
 
 void ClickLabel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    PictureLabel::paintEvent(event);
     if (!hasFocus())
         return;
     QPainter painter(this);
@@ -114,7 +130,7 @@ void ClickLabel::paintEvent(QPaintEvent *event)
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    QLabel::mouseReleaseEvent(event);
+    PictureLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }

@@ -7,10 +7,30 @@
 // Controls the windows need beyond Qt's own.
 namespace numora {
 
+// A label that can show one of the program's pictures at its top left corner. The picture is
+// read whenever the label is painted rather than held (see drawPicture()): the large window
+// backgrounds cost the program no memory beyond the window's own copy on the screen.
+class PictureLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+    // A name from pictureNames(); an empty name shows none.
+    void setPicture(const QString &name);
+    QString picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_picture;
+};
+
 // A label or picture that reacts to a click. It takes the focus by Tab, and Space or Enter
 // click it, so its action is reachable from the keyboard too. A screen reader announces it as
 // a button with a press action; its name is the accessible name, else the text, else the tip.
-class ClickLabel : public QLabel
+class ClickLabel : public PictureLabel
 {
     Q_OBJECT
 public:

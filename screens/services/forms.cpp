@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QBackingStore>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QCoreApplication>
 #include <QtGlobal>
 
@@ -44,6 +46,17 @@ Form::Form(QWidget *parent, Qt::WindowFlags flags)
 {
     static const bool installed = (QAccessible::installFactory(formAccessible), true);
     Q_UNUSED(installed);
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // A window hidden by the program (not minimised by the user) gives back the picture of
+    // itself that it keeps for the screen; it is painted afresh when it shows again.
+    if (!event->spontaneous() && isWindow()) {
+        if (QBackingStore *store = backingStore())
+            store->resize(QSize());
+    }
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -27,6 +27,7 @@ public:
 protected:
     // Unloads the window; override where a close request means more (the main window).
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     friend class Forms;

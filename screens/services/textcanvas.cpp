@@ -1,5 +1,7 @@
 #include "screens/services/textcanvas.h"
 
+#include "assets/pictures.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -19,9 +21,9 @@ TextCanvas::TextCanvas(QWidget *parent)
     }
 }
 
-void TextCanvas::setBackground(const QPixmap &picture)
+void TextCanvas::setBackground(const QString &pictureName)
 {
-    m_background = picture;
+    m_background = pictureName;
     update();
 }
 
@@ -108,8 +110,8 @@ int TextCanvas::zoneWidth(const QFont &font) const
 void TextCanvas::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!m_background.isNull())
-        painter.drawPixmap(0, 0, m_background);
+    if (!m_background.isEmpty())
+        drawPicture(painter, QPoint(0, 0), m_background);
     painter.setPen(palette().color(QPalette::WindowText));
     for (const Line &line : m_lines) {
         painter.setFont(line.font);

@@ -2,7 +2,7 @@
 
 #include <QFont>
 #include <QList>
-#include <QPixmap>
+#include <QString>
 #include <QStringList>
 #include <QWidget>
 
@@ -26,9 +26,10 @@ public:
 
     explicit TextCanvas(QWidget *parent = nullptr);
 
-    // Drawn at the top left corner at its own size.
-    void setBackground(const QPixmap &picture);
-    QPixmap background() const { return m_background; }
+    // One of the program's pictures (pictureNames()), drawn at the top left corner at its own
+    // size, read at each repaint rather than held (drawPicture()).
+    void setBackground(const QString &pictureName);
+    QString background() const { return m_background; }
 
     // Prints one line below the last (the first at the top left); no items = an empty line.
     void printLine(const QStringList &items = {});
@@ -62,7 +63,7 @@ private:
         int ascent = 0;
     };
 
-    QPixmap m_background;
+    QString m_background;
     QList<Line> m_lines;
     std::optional<qreal> m_pointSize;
     std::optional<bool> m_bold;

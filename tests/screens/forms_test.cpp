@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QTest>
 
 namespace numora {
 namespace {
@@ -113,6 +116,37 @@ TEST_F(FormsTest, HideKeepsTheWindowAndItsState)
     EXPECT_EQ(forms().show("frmA"), a);
     EXPECT_EQ(a->label()->text(), "Changed");
     EXPECT_EQ(SampleForm::loads, 1);
+}
+
+// A window the program hides keeps no copy of itself for the screen, and paints itself whole
+// again when it shows.
+TEST_F(FormsTest, HiddenWindowGivesBackItsBackingStoreAndRepaintsWholeOnShow)
+{
+    struct PaintLog : QObject
+    {
+        QRegion painted;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                painted += static_cast<QPaintEvent *>(event)->region();
+            return false;
+        }
+    } log;
+    auto *a = static_cast<SampleForm *>(forms().form("frmA"));
+    a->resize(160, 90);
+    a->installEventFilter(&log);
+    forms().show("frmA");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.painted.contains(a->rect()); }));
+    ASSERT_EQ(a->backingStore()->size(), a->size());
+
+    forms().hide("frmA");
+    EXPECT_TRUE(a->backingStore()->size().isEmpty());
+
+    log.painted = {};
+    forms().show("frmA");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return log.painted.contains(a->rect()); }));
+    EXPECT_EQ(a->backingStore()->size(), a->size());
+    a->removeEventFilter(&log);
 }
 
 TEST_F(FormsTest, UnloadDiscardsAtOnceAndReloadRestoresDesignState)

@@ -1,3 +1,4 @@
+#include "assets/pictures.h"
 #include "screens/services/fonts.h"
 #include "screens/services/textcanvas.h"
 
@@ -109,16 +110,17 @@ int darkPixels(const QImage &image, const QRect &area)
 
 TEST_F(CanvasTest, RepaintDrawsPictureAndKeptLinesOverIt)
 {
-    QPixmap picture(40, 300);
-    picture.fill(Qt::cyan);
-    m_canvas->setBackground(picture);
+    // The narrow window's picture (157 pixels wide): drawn at the top left, read at each paint.
+    m_canvas->setBackground(QStringLiteral("display-blue"));
     m_window.show();
     m_canvas->printLine({"WWWWWWWW"});
 
     const QRect textArea(0, 0, 150, m_canvas->lineTop(0) + 20);
+    const QImage picture = numora::picture(QStringLiteral("display-blue"), 1.0).toImage();
     QImage shot = m_canvas->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(20, 150), QColor(Qt::cyan));
-    EXPECT_NE(shot.pixelColor(100, 150), QColor(Qt::cyan));
+    EXPECT_EQ(shot.pixelColor(20, 150), picture.pixelColor(20, 150));
+    EXPECT_EQ(shot.pixelColor(150, 190), picture.pixelColor(150, 190));
+    EXPECT_NE(shot.pixelColor(200, 150), picture.pixelColor(150, 150));
     EXPECT_GT(darkPixels(shot, textArea), 20);
 
     m_window.resize(300, 120); // the display window shrinks
