@@ -52,10 +52,12 @@ void Form::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
     // A window hidden by the program (not minimised by the user) gives back the picture of
-    // itself that it keeps for the screen; it is painted afresh when it shows again.
+    // itself that it keeps for the screen; it is painted afresh when it shows again. The size
+    // is an empty one, 0 x 0, which the window system layers take as "no picture": an invalid
+    // size would be read as a huge one.
     if (!event->spontaneous() && isWindow()) {
         if (QBackingStore *store = backingStore())
-            store->resize(QSize());
+            store->resize(QSize(0, 0));
     }
 }
 

@@ -140,7 +140,8 @@ TEST_F(FormsTest, HiddenWindowGivesBackItsBackingStoreAndRepaintsWholeOnShow)
     ASSERT_EQ(a->backingStore()->size(), a->size());
 
     forms().hide("frmA");
-    EXPECT_TRUE(a->backingStore()->size().isEmpty());
+    // Empty, and valid: X11's backing store reads an invalid size as an image of gigabytes.
+    EXPECT_EQ(a->backingStore()->size(), QSize(0, 0));
 
     log.painted = {};
     forms().show("frmA");
