@@ -78,8 +78,8 @@ QImage readPng(const QString &path)
     if (!png_image_begin_read_from_memory(&image, data.constData(), std::size_t(data.size())))
         return {};
     // 0xAARRGGBB words, whatever the byte order. A picture without transparency (every window
-    // background) is read as opaque: its alpha bytes are all 0xff, and a pixmap takes it as it
-    // is, where a picture with an alpha channel is copied once more into premultiplied form.
+    // background) is read as opaque, its alpha bytes all 0xff: it is then drawn without blending
+    // and a pixmap takes it as it is.
     const bool opaque = !(image.format & PNG_FORMAT_FLAG_ALPHA);
     image.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
     QImage result(int(image.width), int(image.height),
