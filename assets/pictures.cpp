@@ -98,7 +98,7 @@ QPixmap loadPng(const QString &path)
 }
 
 // The pictures some window holds, handed out without a copy, so that windows showing the same
-// picture share it. A picture no window holds any more (the splash screen's, once it is gone)
+// picture share it. A picture no window holds any more (the About box's, once it is closed)
 // is let go at the next look-up rather than kept for the whole run. Each file has one fixed
 // ratio, so the path is the key.
 QPixmap loadCached(const QString &path, qreal ratio)
@@ -120,6 +120,19 @@ QPixmap loadCached(const QString &path, qreal ratio)
     return pixmap;
 }
 
+// A picture read by `read(path, ratio)` at a device pixel ratio: the twice-size rendering on a
+// high-DPI device, else (or where that cannot be read) the picture at its own size.
+template<class Read>
+auto readFor(const QString &name, qreal devicePixelRatio, Read read)
+{
+    if (devicePixelRatio > 1.0) {
+        auto sharp = read(QStringLiteral(":/images/%1@2x.png").arg(name), 2.0);
+        if (!sharp.isNull())
+            return sharp;
+    }
+    return read(QStringLiteral(":/images/%1.png").arg(name), 1.0);
+}
+
 } // namespace
 
 QPixmap picture(const QString &name)
@@ -131,26 +144,19 @@ QPixmap picture(const QString &name, qreal devicePixelRatio)
 {
     if (!findPicture(name))
         return {};
-    if (devicePixelRatio > 1.0) {
-        QPixmap sharp = loadCached(QStringLiteral(":/images/%1@2x.png").arg(name), 2.0);
-        if (!sharp.isNull())
-            return sharp;
-    }
-    return loadCached(QStringLiteral(":/images/%1.png").arg(name), 1.0);
+    return readFor(name, devicePixelRatio, loadCached);
 }
 
 void drawPicture(QPainter &painter, const QPoint &at, const QString &name)
 {
     if (!findPicture(name))
         return;
-    QImage image;
-    if (painter.device() && painter.device()->devicePixelRatio() > 1.0) {
-        image = readPng(QStringLiteral(":/images/%1@2x.png").arg(name));
-        image.setDevicePixelRatio(2.0);
-    }
-    if (image.isNull())
-        image = readPng(QStringLiteral(":/images/%1.png").arg(name));
-    painter.drawImage(at, image);
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    painter.drawImage(at, readFor(name, ratio, [](const QString &path, qreal fileRatio) {
+        QImage image = readPng(path);
+        image.setDevicePixelRatio(fileRatio);
+        return image;
+    }));
 }
 
 QSize pictureSize(const QString &name)
