@@ -1,6 +1,7 @@
 #include "screens/services/textcanvas.h"
 
 #include "assets/pictures.h"
+#include "screens/services/fonts.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -32,8 +33,10 @@ void TextCanvas::printLine(const QStringList &items)
     Line line;
     line.font = printFont();
     const QFontMetrics metrics(line.font, this);
-    line.height = metrics.lineSpacing();
-    line.ascent = metrics.ascent();
+    line.height = lineHeight(line.font, this);
+    // A line lower than the font's ascent and descent gives up the room above the capitals,
+    // so that the descenders stay inside it.
+    line.ascent = std::min(metrics.ascent(), line.height - metrics.descent());
     line.top = m_lines.isEmpty() ? 0 : m_lines.last().top + m_lines.last().height;
 
     const int zone = zoneWidth(line.font);
@@ -95,6 +98,17 @@ QFont TextCanvas::lineFont(int line) const
 int TextCanvas::lineTop(int line) const
 {
     return m_lines.value(line).top;
+}
+
+int TextCanvas::lineHeight(int line) const
+{
+    return m_lines.value(line).height;
+}
+
+int TextCanvas::baseline(int line) const
+{
+    const Line l = m_lines.value(line);
+    return l.top + l.ascent;
 }
 
 int TextCanvas::itemX(int line, int item) const

@@ -10,8 +10,8 @@
 
 namespace numora {
 
-// Text printed on a window: lines of items in print zones of 14 average character widths,
-// kept and redrawn on every repaint, over an optional background picture. It covers its
+// Text printed on a window: lines of items in print zones of 14 average character widths, each
+// line the font's line height (lineHeight()) below the last, kept and redrawn on every repaint, over an optional background picture. It covers its
 // parent's client area, follows its size, stays below the other controls and lets mouse
 // clicks through to the window.
 //   auto *canvas = new TextCanvas(this);
@@ -44,6 +44,9 @@ public:
     int lineCount() const { return int(m_lines.size()); }
     QFont lineFont(int line) const;
     int lineTop(int line) const;
+    int lineHeight(int line) const;
+    // The y of the line's baseline, where its items are drawn.
+    int baseline(int line) const;
     int itemX(int line, int item) const;
     // Width of one print zone in pixels for `font`.
     int zoneWidth(const QFont &font) const;
