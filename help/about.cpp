@@ -76,7 +76,7 @@ void About::createLabels()
                            .arg(kProductName, kRightsNotice.toHtmlEscaped()),
                        960, 180, 4815, 540);
     m_lblTitle->setTextFormat(Qt::RichText);
-    m_lblVersion = label(new QLabel, "lblVersion",
+    m_lblVersion = label(new PictureLabel, "lblVersion",
                          QStringLiteral("V  ") + QLatin1String(kVersion) + QStringLiteral(" Internet Edition.\n") + kDistributorCredit + '.',
                          960, 780, 4815, 480);
     m_lblDescription = label(
@@ -86,7 +86,7 @@ void About::createLabels()
         240, 3720, 5535, 480);
     m_lblDescription->setCursor(Qt::PointingHandCursor);
     m_lblDisclaimer = label(
-        new QLabel, "lblDisclaimer",
+        new PictureLabel, "lblDisclaimer",
         QStringLiteral("For amusement only, the author does not endorse lotteries. Winnings are "
                        "not gauranteed and an advantage is not implied. Selections may not be "
                        "published or redistrbuted by the purchaser."),

@@ -1,6 +1,7 @@
 #include "screens/services/controls.h"
 
 #include "assets/pictures.h"
+#include "screens/services/fonts.h"
 #include "screens/services/geometry.h"
 
 #include <QAccessible>
@@ -11,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -67,6 +69,40 @@ QAccessibleInterface *clickLabelAccessible(const QString &className, QObject *ob
     return nullptr;
 }
 
+// The room a label's text has: inside its frame and margin.
+QRect textRoom(const QLabel *label)
+{
+    const int m = label->margin();
+    return label->contentsRect().marginsRemoved(QMargins(m, m, m, m));
+}
+
+// A label's plain text with its line breaks as a text layout takes them.
+QString plainLines(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('\n'), QChar::LineSeparator);
+}
+
+// Breaks the layout's text into lines `width` wide at word boundaries, each `lineHeight` below
+// the one before; a line lower than the font's ascent and descent gives up the room above the
+// capitals, so that the descenders stay inside it. Returns the height of the lines.
+int layOutLines(QTextLayout &layout, int width, int lineHeight, Qt::Alignment alignment)
+{
+    QTextOption option(alignment & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const QFontMetrics metrics(layout.font());
+    const int shift = std::min(0, lineHeight - metrics.ascent() - metrics.descent());
+    int lines = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(1, width));
+        line.setPosition(QPointF(0, lines * lineHeight + shift));
+        ++lines;
+    }
+    layout.endLayout();
+    return lines * lineHeight;
+}
+
 void installClickLabelAccessible()
 {
     static const bool installed = (QAccessible::installFactory(clickLabelAccessible), true);
@@ -81,13 +117,47 @@ void PictureLabel::setPicture(const QString &name)
     update();
 }
 
+bool PictureLabel::setsItsOwnLines() const
+{
+    return wordWrap() && !text().isEmpty() && pixmap().isNull()
+        && (textFormat() == Qt::PlainText
+            || (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text())));
+}
+
+int PictureLabel::heightForWidth(int width) const
+{
+    if (!setsItsOwnLines())
+        return QLabel::heightForWidth(width);
+    const QRect room = textRoom(this);
+    QTextLayout layout(plainLines(text()), font(), this);
+    const int height = layOutLines(layout, width - (this->width() - room.width()),
+                                   lineHeight(font(), this), alignment());
+    return height + (this->height() - room.height());
+}
+
 void PictureLabel::paintEvent(QPaintEvent *event)
 {
     if (!m_picture.isEmpty()) {
         QPainter painter(this);
         drawPicture(painter, QPoint(0, 0), m_picture);
     }
-    QLabel::paintEvent(event);
+    if (!setsItsOwnLines()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect room = textRoom(this);
+    QTextLayout layout(plainLines(text()), font(), this);
+    const int height = layOutLines(layout, room.width(), lineHeight(font(), this), alignment());
+    int top = room.top();
+    if (alignment() & Qt::AlignBottom)
+        top = room.bottom() + 1 - height;
+    else if (alignment() & Qt::AlignVCenter)
+        top += (room.height() - height) / 2;
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   foregroundRole()));
+    layout.draw(&painter, QPointF(room.left(), top));
 }
 
 ClickLabel::ClickLabel(QWidget *parent)

@@ -10,6 +10,8 @@ namespace numora {
 // A label that can show one of the program's pictures at its top left corner. The picture is
 // read whenever the label is painted rather than held (see drawPicture()): the large window
 // backgrounds cost the program no memory beyond the window's own copy on the screen.
+// Word-wrapped plain text is set one line height of its font (lineHeight()) below the other,
+// where QLabel would take the font's own line spacing.
 class PictureLabel : public QLabel
 {
     Q_OBJECT
@@ -20,10 +22,14 @@ public:
     void setPicture(const QString &name);
     QString picture() const { return m_picture; }
 
+    int heightForWidth(int width) const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    bool setsItsOwnLines() const;
+
     QString m_picture;
 };
 

@@ -1,5 +1,11 @@
 #include "screens/services/fonts.h"
 
+#include "screens/services/geometry.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
 namespace numora {
 
 namespace {
@@ -23,6 +29,15 @@ QFont designFont(qreal pointSize, bool bold)
 QFont controlFont()
 {
     return sansFont(kControlFontFamily, kControlFontSize, false);
+}
+
+int lineHeight(const QFont &font, const QPaintDevice *device)
+{
+    const QFontMetrics metrics = device ? QFontMetrics(font, device) : QFontMetrics(font);
+    if (font.family() != QLatin1String(kControlFontFamily) || font.pointSizeF() <= 0)
+        return metrics.lineSpacing();
+    const qreal designed = qreal(kControlLineHeightTwips) / kTwipsPerPixel;
+    return std::max(1, qRound(designed * font.pointSizeF() / kControlFontSize));
 }
 
 } // namespace numora
