@@ -8,6 +8,8 @@
 
 #include <deque>
 
+class QWidget;
+
 namespace numora {
 
 // Shown in the title bar of every message box that is given no title of its own.
@@ -33,6 +35,11 @@ QString boxTitle(const QString &title);
 // The least width of a box whose title bar shows `title` whole: the title in a bold title-bar
 // font and room for the frame's icon and buttons. Every real box is at least this wide.
 int leastBoxWidth(const QString &title);
+
+// The window a box belongs to: the program's active window, else the main window while it is
+// loaded, else none. A box is the child of its owner and transient for it, so the window
+// manager or compositor keeps it with that window and above it.
+QWidget *boxOwner();
 
 // The real boxes (QMessageBox), application modal.
 class BoxMessages : public Messages
