@@ -61,7 +61,8 @@ private:
 };
 #endif
 
-// Test double: keys and values set by the test, every call counted.
+// Keys and values held in memory, every call counted: empty, the store of a system without a
+// registry; filled, a test's.
 //   MemoryKeyStore store;
 //   store.setString(kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", "C:\\x.exe");
 //   setKeyStore(&store);
@@ -162,14 +163,13 @@ Shell &shell();
 // nullptr restores SystemShell. The caller keeps ownership.
 void setShell(Shell *shell);
 
-// A desktop's own system information program, as its desktop entry starts it.
+// A desktop's own system information program, with the arguments that open its page about
+// the system.
 struct SysInfoProgram
 {
     QString name;            // looked for on the PATH
     QStringList arguments;
     QStringList desktops;    // the XDG_CURRENT_DESKTOP names of the desktop it belongs to
-
-    bool operator==(const SysInfoProgram &) const = default;
 };
 
 // The system information programs of the Linux desktops, in the order they are tried:

@@ -4,8 +4,8 @@ namespace numora {
 
 QList<SysInfoProgram> desktopSysInfoPrograms()
 {
-    // As each desktop's own entry starts it on Debian 12; GNOME's "About" page is where its
-    // Settings show the device, the processor, the memory and the system.
+    // The commands as Debian 12 installs them. GNOME's Settings show the device, processor,
+    // memory and system on their About page; MATE's System Monitor on its System tab.
     return {
         {QStringLiteral("gnome-control-center"), {QStringLiteral("info-overview")},
          {QStringLiteral("GNOME"), QStringLiteral("Unity")}},
