@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -83,11 +84,11 @@ QString boxTitle(const QString &title)
 }
 
 MsgAnswer BoxMessages::show(const QString &text, MsgButtons buttons, const QString &title,
-                            MsgIcon icon)
+                            MsgIcon icon, QWidget *owner)
 {
     MessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                   boxTitle(title), text);
-    box.setWindowModality(Qt::ApplicationModal);
+                   boxTitle(title), text, QMessageBox::NoButton, owner);
+    box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
     // Plain buttons, as the program's boxes always had: the standard ones carry theme icons.
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     QPushButton *cancel = nullptr;
@@ -102,9 +103,9 @@ MsgAnswer BoxMessages::show(const QString &text, MsgButtons buttons, const QStri
 }
 
 MsgAnswer ScriptedMessages::show(const QString &text, MsgButtons buttons, const QString &title,
-                                 MsgIcon icon)
+                                 MsgIcon icon, QWidget *owner)
 {
-    m_shown.append({text, boxTitle(title), buttons, icon});
+    m_shown.append({text, boxTitle(title), buttons, icon, owner ? owner->objectName() : QString()});
     if (m_answers.empty())
         return MsgAnswer::Ok;
     const MsgAnswer answer = m_answers.front();
