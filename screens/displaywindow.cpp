@@ -194,11 +194,8 @@ void DisplayWindow::savePdf()
 QString DisplayWindow::ticketsText() const
 {
     QStringList tickets;
-    for (const QStringList &items : m_canvas->lines()) {
-        const QString ticket = items.join(QLatin1Char(' ')).simplified();
-        if (!ticket.isEmpty())
-            tickets.append(ticket);
-    }
+    for (const QString &line : selectionLines())
+        tickets.append(line.simplified());
     return tickets.join(QLatin1Char('\n'));
 }
 

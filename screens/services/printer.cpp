@@ -18,6 +18,12 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace numora {
 
@@ -210,6 +216,20 @@ PrintResult PdfPrinter::send(const QStringList &lines)
             return {false, pdfFailureText(path, file.errorString())};
         }
     }
+    // commit() renames the file into place even when its last writes failed (a full disk), so
+    // they are made and checked first.
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, pdfFailureText(path, reason)};
+    }
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        file.cancelWriting();
+        return {false, pdfFailureText(path, reason)};
+    }
+#endif
     if (!file.commit())
         return {false, pdfFailureText(path, file.errorString())};
     return {};

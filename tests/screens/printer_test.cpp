@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -12,6 +13,11 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace numora {
 namespace {
@@ -181,6 +187,45 @@ TEST(PdfPrinter, UnwritableFileIsReportedWithItsPath)
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.startsWith("The PDF file \"/nonexistent-folder/page.pdf\" could not be saved: "))
         << result.error.toStdString();
+}
+
+// A full disk: a small file system of its own, filled up. Only root may make one here.
+TEST(PdfPrinter, AFullDiskIsReportedAndLeavesTheEarlierFileAsItWas)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "a full file system of its own needs root to mount";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path()}) != 0)
+        GTEST_SKIP() << "no tmpfs could be mounted";
+    struct Unmount
+    {
+        QString path;
+        ~Unmount() { QProcess::execute("umount", {path}); }
+    } unmount{dir.path()};
+
+    const QString path = dir.filePath("tickets.pdf");
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier tickets");
+        ASSERT_TRUE(earlier.flush());
+        QFile filler(dir.filePath("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(1024, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    PdfPrinter pdf(path);
+    pdf.printLine("NUMORA  5 SELECTIONS:");
+    const PrintResult result = pdf.endDoc();
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error.section(": ", 1).section("\n\n", 0, 0), QString::fromLocal8Bit(strerror(ENOSPC)))
+        << result.error.toStdString();
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "earlier tickets");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "tickets.pdf"}));
 }
 
 // What pdftotext reads of a file's pages: each page's size and each word with its box.
