@@ -11,7 +11,7 @@ program=$(readlink -f "$1")
 skip() { echo "SKIPPED: $*"; exit 77; }
 fail() { echo "FAILED: $*"; dump; exit 1; }
 
-for tool in Xvfb openbox xdotool xprop pdftotext import dbus-run-session; do
+for tool in Xvfb openbox xdotool xprop pdftotext import dbus-launch; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 # The GTK desktops' file dialog comes to Qt programs with the GTK platform theme, which
@@ -41,14 +41,16 @@ unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
 source "$(dirname "$0")/../../scripts/x11-driver.sh"
 x11_session 1024x768 || skip "Xvfb did not start"
 
-dbus-run-session -- env QT_QPA_PLATFORM=xcb "$program" > "$work/numora.log" 2>&1 &
-bus=$!
-pids+=($bus)
+# A session bus of its own, as a desktop session has.
+eval "$(dbus-launch --sh-syntax)" || skip "the session bus did not start"
+pids+=("$DBUS_SESSION_BUS_PID")
+
+QT_QPA_PLATFORM=xcb "$program" > "$work/numora.log" 2>&1 &
+app=$!
+pids+=($app)
 
 problem=$(pick649) || fail "$problem"
 display=$(window '^Numora$') || fail "no display window"
-app=$(xprop -id "$display" _NET_WM_PID | awk '{print $NF}')
-[ -n "$app" ] && kill -0 "$app" 2>/dev/null || fail "the program's process was not found"
 
 # The display's five tickets, as pdftotext reads the saved page: header, then the lines.
 page_lines() { pdftotext -layout "$1" - 2>/dev/null | tr -d '\f' | sed -E 's/^ +//; s/ +$//; s/ +/ /g' | grep -v '^$'; }
