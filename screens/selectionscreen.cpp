@@ -342,7 +342,7 @@ void SelectionScreen::reportNotPrinted(const QString &reason)
     QList<QPointer<QWidget>> waiting;
     for (const QString &name : forms().loadedNewestFirst()) {
         QWidget *window = forms().form(name);
-        if (name == displayName || window == this || !window->isEnabled())
+        if (!window || name == displayName || window == this || !window->isEnabled())
             continue;
         window->setEnabled(false);
         waiting.append(window);
