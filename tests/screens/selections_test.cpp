@@ -32,6 +32,7 @@
 #include <functional>
 #include <set>
 
+#include <sys/prctl.h>
 #include <unistd.h>
 
 using namespace numora;
@@ -522,6 +523,9 @@ public:
         if (m_switched) {
             EXPECT_EQ(setresuid(0, 0, 0), 0);
             EXPECT_EQ(setresgid(0, 0, 0), 0);
+            // A change of ids leaves the process undumpable; the sanitizer build's leak
+            // checker needs it dumpable.
+            prctl(PR_SET_DUMPABLE, 1);
         }
     }
     AsOrdinaryUser(const AsOrdinaryUser &) = delete;
