@@ -94,7 +94,7 @@ constexpr const char *kNotPrinted[5][3] = {
      "Avant d’appuyer sur OK, vous pouvez conserver vos grilles : cliquez avec le bouton droit "
      "dans la fenêtre d’affichage et choisissez « Enregistrer en PDF... » ou « Copier »."},
     {"Ihre Tippreihen wurden nicht gedruckt.", "Drucken",
-     "Bevor Sie auf OK klicken, können Sie Ihre Tippreihen behalten: Klicken Sie mit der rechten "
+     "Bevor Sie auf OK klicken, können Sie Ihre Tippreihen sichern: Klicken Sie mit der rechten "
      "Maustaste in das Anzeigefenster und wählen Sie „Als PDF speichern...“ oder „Kopieren“."},
     {"Le combinazioni non sono state stampate.", "Stampa",
      "Prima di premere OK è possibile conservare le combinazioni: fare clic con il tasto destro "
