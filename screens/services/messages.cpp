@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -95,14 +96,14 @@ QString boxTitle(const QString &title)
 }
 
 MsgAnswer BoxMessages::show(const QString &text, MsgButtons buttons, const QString &title,
-                            MsgIcon icon)
+                            MsgIcon icon, QWidget *owner)
 {
     // Made on the heap: should its owner go while the box is open, the owner takes the box
     // with it rather than leave the box to be deleted twice.
     QPointer<MessageBox> box = new MessageBox(
         icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, boxTitle(title),
-        text, QMessageBox::NoButton, boxOwner());
-    box->setWindowModality(Qt::ApplicationModal);
+        text, QMessageBox::NoButton, owner ? owner : boxOwner());
+    box->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
     // Plain buttons, as the program's boxes always had: the standard ones carry theme icons.
     QPushButton *ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     QPushButton *cancel = nullptr;
@@ -120,9 +121,9 @@ MsgAnswer BoxMessages::show(const QString &text, MsgButtons buttons, const QStri
 }
 
 MsgAnswer ScriptedMessages::show(const QString &text, MsgButtons buttons, const QString &title,
-                                 MsgIcon icon)
+                                 MsgIcon icon, QWidget *owner)
 {
-    m_shown.append({text, boxTitle(title), buttons, icon});
+    m_shown.append({text, boxTitle(title), buttons, icon, owner ? owner->objectName() : QString()});
     if (m_answers.empty())
         return MsgAnswer::Ok;
     const MsgAnswer answer = m_answers.front();
