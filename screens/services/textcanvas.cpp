@@ -33,7 +33,7 @@ void TextCanvas::printLine(const QStringList &items)
     Line line;
     line.font = printFont();
     const QFontMetrics metrics(line.font, this);
-    line.height = lineHeight(line.font, this);
+    line.height = numora::lineHeight(line.font, this);
     // A line lower than the font's ascent and descent gives up the room above the capitals,
     // so that the descenders stay inside it.
     line.ascent = std::min(metrics.ascent(), line.height - metrics.descent());
