@@ -14,6 +14,7 @@ packages=(
   xvfb xauth x11-utils imagemagick poppler-utils xdotool openbox cups cups-client
   dbus dbus-x11 at-spi2-core python3-pyatspi python3-gi
   python3 python3-xlib
+  weston qt6-wayland
 )
 
 missing=()
