@@ -311,8 +311,8 @@ GUIDES["en"] = {
             "**649** picks numbers for the 6/49 lottery.",
             "**Super 7** picks numbers for Super 7.",
             "**Custom** sets up a lottery of your own (see Custom lottery settings).",
-            "**About** shows the version and the terms of use. Its buttons open the End User Licence "
-            "Agreement and the maker's web site; **System Info...** starts the System Information "
+            "**About** opens a window with the version and the terms of use. Its buttons open the "
+            "End User Licence Agreement and the maker's web site; **System Info...** starts the System Information "
             "program on Windows and, on Linux, the desktop's own system information program: the "
             "first one installed of GNOME Settings (its About page), KDE Info Center and HardInfo. "
             "Where there is none, Numora says \u201cSystem Information Is Unavailable At This "
@@ -466,7 +466,8 @@ GUIDES["fr"] = {
             "**649** choisit des numéros pour la loterie 6/49.",
             "**Super 7** choisit des numéros pour le Super 7.",
             "**Coutume** crée une loterie personnalisée (voir Réglages d'une loterie personnalisée).",
-            "**About** affiche la version et les conditions d'utilisation. Ses boutons ouvrent le "
+            "**About** ouvre une fenêtre qui affiche la version et les conditions d'utilisation. Ses "
+            "boutons ouvrent le "
             "contrat de licence d'utilisateur final (End User Licence Agreement) et le site web de "
             "l'éditeur ; **System Info...** lance le programme Informations système sous Windows et, "
             "sous Linux, le programme d'informations système du bureau : le premier installé parmi "
@@ -632,8 +633,8 @@ GUIDES["de"] = {
             "**649** wählt Zahlen für die Lotterie 6/49.",
             "**Super 7** wählt Zahlen für Super 7.",
             "**Sitte** richtet eine eigene Lotterie ein (siehe Einstellungen der eigenen Lotterie).",
-            "**Labout** zeigt die Version und die Nutzungsbedingungen. Seine Schaltflächen öffnen "
-            "den Endbenutzer-Lizenzvertrag (End User Licence Agreement) und die Website des "
+            "**Labout** öffnet ein Fenster mit der Version und den Nutzungsbedingungen. Dessen "
+            "Schaltflächen öffnen den Endbenutzer-Lizenzvertrag (End User Licence Agreement) und die Website des "
             "Herstellers; **System Info...** startet unter Windows das Programm Systeminformationen "
             "und unter Linux das Systeminformationsprogramm der Arbeitsumgebung, und zwar das erste "
             "installierte von GNOME-Einstellungen (Seite \u201eInfo\u201c), KDE-Infozentrum und "
@@ -642,8 +643,8 @@ GUIDES["de"] = {
             "**Aufhelfe** öffnet das Hilfefenster, stets mit der englischen Anleitung. Ein Klick auf "
             "eine Flagge unter der Anleitung zeigt sie auf Englisch, Französisch, Deutsch, "
             "Italienisch oder Spanisch. Zugleich wechseln die Schaltflächen von Numora in diese "
-            "Sprache: die des Hauptfensters sofort, die eines danach geöffneten Auswahlfensters "
-            "beim Öffnen. Manche Fenster behalten ihre englischen Texte.",
+            "Sprache: die des Hauptfensters sofort, die der Auswahlfenster, sobald sie danach "
+            "geöffnet werden. Manche Fenster behalten ihre englischen Texte.",
         ]),
         ("p", "Ein Klick auf das Bild unter den Schaltflächen zeigt einen kurzen Hinweis. Wenn Sie das "
               "Hauptfenster schließen, wird Numora beendet."),
@@ -798,7 +799,7 @@ GUIDES["it"] = {
             "**Super 7** sceglie i numeri per il Super 7.",
             "**Costume** crea una lotteria personalizzata (vedi Impostazioni della lotteria "
             "personalizzata).",
-            "**About** mostra la versione e le condizioni d'uso. I suoi pulsanti aprono il contratto "
+            "**About** apre una finestra con la versione e le condizioni d'uso. I suoi pulsanti aprono il contratto "
             "di licenza con l'utente finale (End User Licence Agreement) e il sito web del "
             "produttore; **System Info...** avvia su Windows il programma Informazioni di sistema e "
             "su Linux il programma di informazioni di sistema dell'ambiente desktop: il primo "
@@ -962,7 +963,7 @@ GUIDES["es"] = {
             "**Super 7** elige números para Super 7.",
             "**Costumbre** crea una lotería personalizada (vea Ajustes de la lotería "
             "personalizada).",
-            "**Sobre** muestra la versión y las condiciones de uso. Sus botones abren el contrato de "
+            "**Sobre** abre una ventana con la versión y las condiciones de uso. Sus botones abren el contrato de "
             "licencia de usuario final (End User Licence Agreement) y el sitio web del fabricante; "
             "**System Info...** inicia en Windows el programa Información del sistema y, en Linux, "
             "el programa de información del sistema del escritorio: el primero que esté instalado "
