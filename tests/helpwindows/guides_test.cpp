@@ -166,8 +166,6 @@ protected:
         QStringList shown;
         for (const char *name : {"cmd649", "cmdS7", "btnCst", "cmdAbout", "CmdHlp"})
             shown << text(names::MainWindow, name);
-        click(names::MainWindow, "cmdAbout");
-        shown << text(names::About, "btnUela") << text(names::About, "cmdSysInfo");
         click(names::MainWindow, "cmdS7");
         shown << text(names::EntryS7, "lblS7");
         click(names::MainWindow, "cmd649");
