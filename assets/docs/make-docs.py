@@ -519,13 +519,13 @@ GUIDES["fr"] = {
             "terminée ; il se ferme aussi, après vous avoir prévenu, si vous cliquez sur Cancel "
             "(« The Printer was not ready, Close Numora ») ou si la page n'a pas pu être imprimée. "
             "Si aucune imprimante n'est configurée, il indique que vos grilles n'ont pas été "
-            "imprimées et que vous pouvez les garder avec Save as PDF ou Copier.",
+            "imprimées et que vous pouvez les garder avec Enregistrer en PDF ou Copier.",
             "**Fermer** met fin à Numora et ferme toutes ses fenêtres : gardez d'abord vos grilles "
-            "avec Save as PDF ou Copier.",
+            "avec Enregistrer en PDF ou Copier.",
         ]),
         ("p", "**Garder vos grilles.** Un clic droit dans la fenêtre de vos sélections ouvre son menu. "
               "**Copier** (Ctrl+C) place les grilles dans le presse-papiers sous forme de texte, une "
-              "grille par ligne, prêtes à être collées où vous voulez. **Save as PDF...** (Ctrl+S) "
+              "grille par ligne, prêtes à être collées où vous voulez. **Enregistrer en PDF...** (Ctrl+S) "
               "enregistre dans un fichier PDF la page que l'impression produirait : Numora propose un "
               "nom formé de la loterie et de la date, par exemple numora-649-2026-12-11.pdf pour le "
               "6/49, dans votre dossier Documents, et demande confirmation avant de remplacer un "
@@ -685,13 +685,13 @@ GUIDES["de"] = {
             "nach einer Meldung, wenn Sie auf Cancel klicken (\u201eThe Printer was not ready, Close "
             "Numora\u201c) oder wenn die Seite nicht gedruckt werden konnte. Ist kein Drucker "
             "eingerichtet, meldet Numora, dass Ihre Tipps nicht gedruckt wurden und dass Sie sie "
-            "mit Save as PDF oder Kopieren aufbewahren können.",
+            "mit \u201eAls PDF speichern\u201c oder \u201eKopieren\u201c aufbewahren können.",
             "**Schliesse** (Schließen) beendet Numora mit allen Fenstern: Bewahren Sie Ihre Tipps "
-            "vorher mit Save as PDF oder Kopieren auf.",
+            "vorher mit \u201eAls PDF speichern\u201c oder \u201eKopieren\u201c auf.",
         ]),
         ("p", "**Tipps aufbewahren.** Ein Rechtsklick in das Fenster mit Ihren Tipps öffnet sein Menü. "
               "**Kopieren** (Strg+C) legt die Tipps als Text in die Zwischenablage, einen Tipp pro "
-              "Zeile, zum Einfügen, wo Sie möchten. **Save as PDF...** (Strg+S) speichert die Seite, "
+              "Zeile, zum Einfügen, wo Sie möchten. **Als PDF speichern...** (Strg+S) speichert die Seite, "
               "die der Drucker erhielte, als PDF-Datei: Numora schlägt einen Namen aus Lotterie und "
               "Datum vor, etwa numora-649-2026-12-11.pdf für 6/49, im Ordner Dokumente, und fragt "
               "nach, bevor es eine gleichnamige Datei ersetzt. Das Fenster bleibt offen; Sie können "
@@ -850,13 +850,13 @@ GUIDES["it"] = {
             "predefinita. Numora si chiude a stampa finita; si chiude anche, dopo un avviso, se fai "
             "clic su Cancel («The Printer was not ready, Close Numora») o se non è stato possibile "
             "stampare la pagina. Se non è configurata alcuna stampante, avverte che le combinazioni "
-            "non sono state stampate e che puoi conservarle con Save as PDF o Copia.",
+            "non sono state stampate e che puoi conservarle con Salva come PDF o Copia.",
             "**Chiude** (chiudi) termina Numora e ne chiude tutte le finestre: conserva prima le "
-            "tue schedine con Save as PDF o Copia.",
+            "tue schedine con Salva come PDF o Copia.",
         ]),
         ("p", "**Conservare le schedine.** Un clic destro nella finestra delle tue selezioni apre il "
               "suo menu. **Copia** (Ctrl+C) mette le schedine negli appunti come testo, una per riga, "
-              "da incollare dove vuoi. **Save as PDF...** (Ctrl+S) salva in un file PDF la pagina che "
+              "da incollare dove vuoi. **Salva come PDF...** (Ctrl+S) salva in un file PDF la pagina che "
               "andrebbe alla stampante: Numora propone un nome fatto di lotteria e data, per esempio "
               "numora-649-2026-12-11.pdf per il 6/49, nella cartella Documenti, e chiede conferma "
               "prima di sostituire un file con lo stesso nome. La finestra resta aperta, così puoi "
@@ -1016,13 +1016,13 @@ GUIDES["es"] = {
             "también se cierra, tras avisarle, si hace clic en Cancel («The Printer was not ready, "
             "Close Numora») o si la página no se ha podido imprimir. Si no hay ninguna impresora "
             "configurada, le indica que sus combinaciones no se han impreso y que puede "
-            "conservarlas con Save as PDF o Copiar.",
+            "conservarlas con Guardar como PDF o Copiar.",
             "**Cerrar** termina Numora y cierra todas sus ventanas: conserve antes sus boletos con "
-            "Save as PDF o Copiar.",
+            "Guardar como PDF o Copiar.",
         ]),
         ("p", "**Conservar sus boletos.** Un clic derecho en la ventana de sus selecciones abre su "
               "menú. **Copiar** (Ctrl+C) pone los boletos en el portapapeles como texto, un boleto "
-              "por línea, para pegarlos donde quiera. **Save as PDF...** (Ctrl+S) guarda en un "
+              "por línea, para pegarlos donde quiera. **Guardar como PDF...** (Ctrl+S) guarda en un "
               "archivo PDF la página que recibiría la impresora: Numora propone un nombre formado por "
               "la lotería y la fecha, por ejemplo numora-649-2026-12-11.pdf para 6/49, en su carpeta "
               "Documentos, y pregunta antes de sustituir un archivo con el mismo nombre. La ventana "
