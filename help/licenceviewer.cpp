@@ -2,6 +2,7 @@
 
 #include "assets/pictures.h"
 #include "help/documentnotes.h"
+#include "help/documentview.h"
 #include "help/rtf/rtfreader.h"
 #include "language/language.h"
 #include "screens/services/fonts.h"
@@ -31,9 +32,7 @@ LicenceViewer::LicenceViewer(QWidget *parent)
     setClientSizeTwips(this, 5895, 4230);
     setFont(controlFont());
 
-    m_rtfLicbox = new QTextEdit(this);
-    m_rtfLicbox->setReadOnly(true);
-    m_rtfLicbox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_rtfLicbox = new DocumentView(this);
     m_rtfLicbox->setObjectName(QStringLiteral("rtfLicbox"));
     m_rtfLicbox->setAccessibleName(QStringLiteral("End User Licence Agreement"));
     placeTwips(m_rtfLicbox, 0, 120, 5895, 3495);
