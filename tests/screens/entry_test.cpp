@@ -28,8 +28,8 @@ namespace {
 class SnapshotMessages : public ScriptedMessages
 {
 public:
-    MsgAnswer show(const QString &text, MsgButtons buttons, const QString &title,
-                   MsgIcon icon) override
+    MsgAnswer show(const QString &text, MsgButtons buttons, const QString &title, MsgIcon icon,
+                   QWidget *owner) override
     {
         if (auto *settings = forms().isLoaded(names::LottSet) ? forms().form(names::LottSet) : nullptr) {
             QStringList texts;
@@ -37,7 +37,7 @@ public:
                 texts << settings->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
             boxTexts << texts.join(QLatin1Char('|'));
         }
-        return ScriptedMessages::show(text, buttons, title, icon);
+        return ScriptedMessages::show(text, buttons, title, icon, owner);
     }
     QStringList boxTexts;
 };
