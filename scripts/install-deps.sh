@@ -15,6 +15,7 @@ packages=(
   qt6-gtk-platformtheme
   dbus dbus-x11 at-spi2-core python3-pyatspi python3-gi
   python3 python3-xlib
+  weston qt6-wayland
 )
 
 missing=()
