@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "help/helpwindows.h"
 #include "help/infowindows.h"
 #include "screens/services/names.h"
@@ -7,10 +8,16 @@
 
 #include <QApplication>
 
+#include <optional>
+
 int main(int argc, char *argv[])
 {
     numora::keepLargeBlocksApart();
+    if (const auto exitCode = numora::readCommandLine(argc, argv))
+        return *exitCode;
+    std::optional<numora::DisplayFailureGuard> displayGuard(std::in_place);
     QApplication app(argc, argv);
+    displayGuard.reset();
     QApplication::setApplicationName(QStringLiteral("Numora"));
     numora::Forms &forms = numora::forms();
     numora::registerScreens(forms);

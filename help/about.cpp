@@ -197,12 +197,14 @@ void StartSysInfo()
         if (!GetKeyValue(kHKeyLocalMachine, kSysInfoLocationKey, QStringLiteral("MSINFO"),
                          SysInfoPath)
             || !shell().fileExists(SysInfoPath + QStringLiteral("\\MSINFO32.EXE"))) {
-            messages().show(kSysInfoUnavailable);
+            // Where no registry names it, the desktop's own system information program.
+            if (!startDesktopSysInfo())
+                messages().show(kSysInfoUnavailable);
             return;
         }
         SysInfoPath += QStringLiteral("\\MSINFO32.EXE");
     }
-    if (!shell().startProgram(SysInfoPath))
+    if (!shell().startProgram(SysInfoPath, {}))
         messages().show(kSysInfoUnavailable);
 }
 

@@ -46,7 +46,8 @@ private:
     QPushButton *m_cmdSysInfo;
 };
 
-// Starts the operating system's System Information program, or says that it is unavailable.
+// Starts the operating system's System Information program (the one the registry names, else
+// the desktop's own: desktopSysInfoPrograms), or says that it is unavailable.
 void StartSysInfo();
 
 } // namespace numora

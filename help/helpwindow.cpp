@@ -2,6 +2,7 @@
 
 #include "assets/pictures.h"
 #include "help/documentnotes.h"
+#include "help/documentview.h"
 #include "help/rtf/rtfreader.h"
 #include "language/language.h"
 #include "screens/services/controls.h"
@@ -94,11 +95,9 @@ HelpWindow::HelpWindow(QWidget *parent)
 
 void HelpWindow::createGuideBox()
 {
-    m_RtfBoxHlp = new QTextEdit(this);
+    m_RtfBoxHlp = new DocumentView(this);
     m_RtfBoxHlp->setObjectName(QStringLiteral("RtfBoxHlp"));
     m_RtfBoxHlp->setAccessibleName(QStringLiteral("User guide"));
-    m_RtfBoxHlp->setReadOnly(true);
-    m_RtfBoxHlp->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     placeTwips(m_RtfBoxHlp, 120, 120, 6495, 4455);
 }
 

@@ -2,6 +2,7 @@
 
 #include "assets/pictures.h"
 #include "help/documentnotes.h"
+#include "help/documentview.h"
 #include "help/rtf/rtfreader.h"
 #include "language/language.h"
 #include "screens/services/fonts.h"
@@ -14,20 +15,12 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include <algorithm>
-
 namespace numora {
 
 namespace {
 
 // Follows the reason in the note above the stored agreement, shown when the file cannot be read.
-constexpr const char *kStoredCopyShown[5] = {
-    "The copy of the agreement kept in the program is shown below.",
-    "La copie du contrat conservée dans le programme est affichée ci-dessous.",
-    "Unten steht die im Programm hinterlegte Fassung des Vertrags.",
-    "Di seguito è mostrata la copia del contratto conservata nel programma.",
-    "A continuación se muestra la copia del contrato guardada en el programa.",
-};
+constexpr const char *kStoredCopyShown = "The copy of the agreement kept in the program is shown below.";
 
 } // namespace
 
@@ -39,10 +32,8 @@ LicenceViewer::LicenceViewer(QWidget *parent)
     setClientSizeTwips(this, 5895, 4230);
     setFont(controlFont());
 
-    m_rtfLicbox = new QTextEdit(this);
+    m_rtfLicbox = new DocumentView(this);
     m_rtfLicbox->setObjectName(QStringLiteral("rtfLicbox"));
-    m_rtfLicbox->setReadOnly(true);
-    m_rtfLicbox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_rtfLicbox->setAccessibleName(QStringLiteral("End User Licence Agreement"));
     placeTwips(m_rtfLicbox, 0, 120, 5895, 3495);
 
@@ -70,17 +61,16 @@ void LicenceViewer::showDocument(QTextDocument *doc)
 
 bool LicenceViewer::loadFile(const QString &path)
 {
-    // The viewer speaks the language in force, English until one is chosen.
-    const std::uint8_t language = LangCode();
+    // The viewer is English only, like the agreement, whatever the interface language.
+    const std::uint8_t language = English;
     auto *doc = new QTextDocument(m_rtfLicbox);
     doc->setDefaultFont(m_rtfLicbox->font());
     const rtf::ReadResult result = rtf::readFile(path, *doc);
     if (!result.ok) {
         delete doc;
         doc = storedAgreement();
-        const int row = std::max(0, languageRow(language));
         rtf::addDamageNote(*doc, documentFault(path, result, language) + QLatin1Char(' ')
-                                     + QString::fromUtf8(kStoredCopyShown[row]));
+                                     + QString::fromUtf8(kStoredCopyShown));
         showDocument(doc);
         return false;
     }

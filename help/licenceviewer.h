@@ -19,7 +19,8 @@ public:
     static inline const QString kStoredAgreement = QStringLiteral(":/docs/NumoraUela.rtf");
 
     // Replaces what rtfLicbox shows with the RTF file at `path`. A file that cannot be read is
-    // reported above the stored agreement, with its full path and the reason; false then.
+    // reported above the stored agreement, in English with its full path and the reason; false
+    // then.
     bool loadFile(const QString &path);
 
 private:

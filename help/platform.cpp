@@ -5,8 +5,10 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <algorithm>
+#include <iterator>
 
 namespace numora {
 
@@ -15,7 +17,7 @@ namespace {
 #ifdef _WIN32
 using SystemKeyStore = RegistryKeyStore;
 #else
-using SystemKeyStore = SysInfoKeyStore;
+using SystemKeyStore = MemoryKeyStore; // no registry: every key is missing
 #endif
 Service<KeyStore, SystemKeyStore> g_keyStore;
 Service<Shell, SystemShell> g_shell;
@@ -147,11 +149,16 @@ void setShell(Shell *shell)
     g_shell.install(shell);
 }
 
-bool SystemShell::startProgram(const QString &path)
+bool SystemShell::startProgram(const QString &path, const QStringList &arguments)
 {
     if (path.isEmpty())
         return false;
-    return QProcess::startDetached(path, {});
+    return QProcess::startDetached(path, arguments);
+}
+
+QString SystemShell::findProgram(const QString &name)
+{
+    return QStandardPaths::findExecutable(name);
 }
 
 bool SystemShell::openAddress(const QUrl &address)
@@ -164,10 +171,15 @@ bool SystemShell::fileExists(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-bool RecordingShell::startProgram(const QString &path)
+bool RecordingShell::startProgram(const QString &path, const QStringList &arguments)
 {
-    m_started.append(path);
+    m_started.append((QStringList{path} + arguments).join(QLatin1Char(' ')));
     return !m_startFails && !path.isEmpty();
+}
+
+QString RecordingShell::findProgram(const QString &name)
+{
+    return m_programs.value(name);
 }
 
 bool RecordingShell::openAddress(const QUrl &address)
@@ -179,6 +191,29 @@ bool RecordingShell::openAddress(const QUrl &address)
 bool RecordingShell::fileExists(const QString &path)
 {
     return m_files.contains(path);
+}
+
+bool startDesktopSysInfo(const QList<SysInfoProgram> &programs)
+{
+    const QStringList running = qEnvironmentVariable("XDG_CURRENT_DESKTOP")
+                                    .split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    auto belongsToRunning = [&](const SysInfoProgram &program) {
+        return std::any_of(program.desktops.begin(), program.desktops.end(),
+                           [&](const QString &desktop) {
+                               return running.contains(desktop, Qt::CaseInsensitive);
+                           });
+    };
+    QList<SysInfoProgram> ordered;
+    std::copy_if(programs.begin(), programs.end(), std::back_inserter(ordered), belongsToRunning);
+    std::copy_if(programs.begin(), programs.end(), std::back_inserter(ordered),
+                 [&](const SysInfoProgram &program) { return !belongsToRunning(program); });
+
+    for (const SysInfoProgram &program : ordered) {
+        const QString path = shell().findProgram(program.name);
+        if (!path.isEmpty() && shell().startProgram(path, program.arguments))
+            return true;
+    }
+    return false;
 }
 
 } // namespace numora

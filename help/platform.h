@@ -61,28 +61,8 @@ private:
 };
 #endif
 
-// The key values a system without a registry has: only the path of System Information,
-// answered with the desktop's own system information program when one is installed.
-class SysInfoKeyStore : public KeyStore
-{
-public:
-    // Looks for the first of `programs` in `searchPaths` (the PATH when empty).
-    explicit SysInfoKeyStore(QStringList programs = defaultPrograms(), QStringList searchPaths = {});
-
-    // hardinfo2, hardinfo, kinfocenter, gnome-system-monitor, lshw-gtk.
-    static QStringList defaultPrograms();
-
-    bool open(KeyRootHandle root, const QString &keyPath) override;
-    KeyValueRead query(const QString &valueName) override;
-    void close() override;
-
-private:
-    QStringList m_programs;
-    QStringList m_searchPaths;
-    QString m_program; // of the open key; empty while none is open
-};
-
-// Test double: keys and values set by the test, every call counted.
+// Keys and values held in memory, every call counted: empty, the store of a system without a
+// registry; filled, a test's.
 //   MemoryKeyStore store;
 //   store.setString(kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", "C:\\x.exe");
 //   setKeyStore(&store);
@@ -115,8 +95,8 @@ private:
     int m_closes = 0;
 };
 
-// The program's key store: the registry on Windows, SysInfoKeyStore elsewhere, unless a test
-// installed its own.
+// The program's key store: the registry on Windows; elsewhere a store without keys, as a
+// system without a registry has none. A test may install its own.
 KeyStore &keyStore();
 // nullptr restores the real store. The caller keeps ownership.
 void setKeyStore(KeyStore *store);
@@ -133,9 +113,11 @@ class Shell
 {
 public:
     virtual ~Shell() = default;
-    // Starts the program at `path`, with no arguments, as a process of its own, and returns at
+    // Starts the program at `path` with `arguments` as a process of its own, and returns at
     // once; false when it could not be started.
-    virtual bool startProgram(const QString &path) = 0;
+    virtual bool startProgram(const QString &path, const QStringList &arguments) = 0;
+    // The full path of the program `name` on the PATH; empty when it is not there.
+    virtual QString findProgram(const QString &name) = 0;
     // Opens an address in the desktop's browser; false when no program took it.
     virtual bool openAddress(const QUrl &address) = 0;
     virtual bool fileExists(const QString &path) = 0;
@@ -144,7 +126,8 @@ public:
 class SystemShell : public Shell
 {
 public:
-    bool startProgram(const QString &path) override;
+    bool startProgram(const QString &path, const QStringList &arguments) override;
+    QString findProgram(const QString &name) override;
     bool openAddress(const QUrl &address) override;
     bool fileExists(const QString &path) override;
 };
@@ -153,19 +136,24 @@ public:
 class RecordingShell : public Shell
 {
 public:
-    bool startProgram(const QString &path) override;
+    bool startProgram(const QString &path, const QStringList &arguments) override;
+    QString findProgram(const QString &name) override;
     bool openAddress(const QUrl &address) override;
     bool fileExists(const QString &path) override;
 
     void addFile(const QString &path) { m_files.insert(path); }
+    // Puts the program `name` on the PATH at `path`.
+    void addProgram(const QString &name, const QString &path) { m_programs.insert(name, path); }
     void setStartFails(bool fails) { m_startFails = fails; }
 
-    // Every start asked for, also those that failed.
+    // Every start asked for, also those that failed: the path, then its arguments, if any,
+    // each after a blank.
     const QStringList &started() const { return m_started; }
     const QList<QUrl> &opened() const { return m_opened; }
 
 private:
     QSet<QString> m_files;
+    QMap<QString, QString> m_programs;
     bool m_startFails = false;
     QStringList m_started;
     QList<QUrl> m_opened;
@@ -174,5 +162,25 @@ private:
 Shell &shell();
 // nullptr restores SystemShell. The caller keeps ownership.
 void setShell(Shell *shell);
+
+// A desktop's own system information program, with the arguments that open its page about
+// the system.
+struct SysInfoProgram
+{
+    QString name;            // looked for on the PATH
+    QStringList arguments;
+    QStringList desktops;    // the XDG_CURRENT_DESKTOP names of the desktop it belongs to
+};
+
+// The system information programs of the Linux desktops, in the order they are tried:
+// gnome-control-center info-overview (GNOME's About page), kinfocenter (KDE Plasma),
+// xfce4-about (Xfce), mate-system-monitor --show-system-tab (MATE), hardinfo (any desktop).
+// Empty on Windows, whose System Information the registry names.
+QList<SysInfoProgram> desktopSysInfoPrograms();
+
+// Starts the first of `programs` that the shell finds on the PATH and can start, those of the
+// running desktop (XDG_CURRENT_DESKTOP, a colon-separated list) before the others; false when
+// none is found or none starts.
+bool startDesktopSysInfo(const QList<SysInfoProgram> &programs = desktopSysInfoPrograms());
 
 } // namespace numora

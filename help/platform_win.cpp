@@ -23,6 +23,11 @@ HKEY rootKey(KeyRootHandle root)
 
 } // namespace
 
+QList<SysInfoProgram> desktopSysInfoPrograms()
+{
+    return {};
+}
+
 RegistryKeyStore::~RegistryKeyStore()
 {
     close();

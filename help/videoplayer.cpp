@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
-#include <QVideoWidget>
+#include <QVideoSink>
 
 namespace numora {
 
@@ -58,9 +58,9 @@ void MediaPlayer::play()
         m_player->play();
 }
 
-void MediaPlayer::setDisplay(QVideoWidget *surface)
+void MediaPlayer::setDisplay(QVideoSink *sink)
 {
-    m_player->setVideoOutput(surface);
+    m_player->setVideoSink(sink);
 }
 
 void MediaPlayer::close()

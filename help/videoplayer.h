@@ -4,7 +4,7 @@
 #include <QString>
 
 class QMediaPlayer;
-class QVideoWidget;
+class QVideoSink;
 
 namespace numora {
 
@@ -25,8 +25,8 @@ public:
     // error at once.
     virtual void open() = 0;
     virtual void play() = 0;
-    // The surface the video is drawn on.
-    virtual void setDisplay(QVideoWidget *surface) = 0;
+    // Where the frames go: the sink of the picture that paints them.
+    virtual void setDisplay(QVideoSink *sink) = 0;
     // Stops and lets go of the file; nothing is reported after it.
     virtual void close() = 0;
     virtual Error error() const = 0;
@@ -49,7 +49,7 @@ public:
     QString fileName() const override;
     void open() override;
     void play() override;
-    void setDisplay(QVideoWidget *surface) override;
+    void setDisplay(QVideoSink *sink) override;
     void close() override;
     Error error() const override;
 

@@ -7,9 +7,43 @@
 #include "screens/services/programfolder.h"
 
 #include <QCloseEvent>
-#include <QVideoWidget>
+#include <QPainter>
+#include <QVideoFrame>
+#include <QVideoSink>
 
 namespace numora {
+
+VideoPicture::VideoPicture(QWidget *parent)
+    : QWidget(parent)
+    , m_sink(new QVideoSink(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(m_sink, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame &frame) {
+        // A frame the player has ended with (an invalid one) keeps the last picture shown.
+        if (!frame.isValid())
+            return;
+        m_frame = frame.toImage();
+        update();
+    });
+}
+
+void VideoPicture::clear()
+{
+    m_frame = QImage();
+    update();
+}
+
+void VideoPicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (m_frame.isNull())
+        return;
+    QRect target(QPoint(), m_frame.size().scaled(size(), Qt::KeepAspectRatio));
+    target.moveCenter(rect().center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_frame);
+}
 
 VideoWindow::VideoWindow(VideoPlayer *player, QWidget *parent)
     : Form(parent, fixedDialogFlags())
@@ -18,7 +52,7 @@ VideoWindow::VideoWindow(VideoPlayer *player, QWidget *parent)
     setWindowTitle(QStringLiteral("Numora Help Video Player"));
     setClientSizeTwips(this, 5310, 5865);
 
-    m_picVideo = new QVideoWidget(this);
+    m_picVideo = new VideoPicture(this);
     m_picVideo->setObjectName(QStringLiteral("picVideo"));
     m_picVideo->setAccessibleName(QStringLiteral("Help video"));
     placeTwips(m_picVideo, 120, 120, 5055, 5535);
@@ -51,7 +85,7 @@ void VideoWindow::load()
     m_mmcVideo->setFileName(programFile(kVideoFile));
     m_mmcVideo->open();
     m_mmcVideo->play();
-    m_mmcVideo->setDisplay(m_picVideo);
+    m_mmcVideo->setDisplay(m_picVideo->sink());
     if (m_mmcVideo->error() != VideoPlayer::NoError)
         reportFailure();
 }
@@ -68,6 +102,7 @@ void VideoWindow::Form_Unload()
         return;
     m_unloaded = true;
     m_mmcVideo->close();
+    m_picVideo->clear();
 }
 
 void VideoWindow::reportFailure()

@@ -2,11 +2,36 @@
 
 #include "screens/services/forms.h"
 
-class QVideoWidget;
+#include <QImage>
+
+class QVideoSink;
 
 namespace numora {
 
 class VideoPlayer;
+
+// picVideo: a plain widget that paints the player's latest frame, scaled to fit and centred on
+// black. Painted by the window's own backing store, so it shows wherever the window does: a
+// native video surface stays grey on a Wayland compositor without GL (weston's pixman).
+class VideoPicture : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit VideoPicture(QWidget *parent = nullptr);
+
+    QVideoSink *sink() const { return m_sink; }
+    // Whether a frame has been painted since the picture was made.
+    bool hasFrame() const { return !m_frame.isNull(); }
+    // Drops the frame held, so that a closed window keeps no picture.
+    void clear();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QVideoSink *m_sink;
+    QImage m_frame;
+};
 
 // The help video window, frm649Video: plays the help video in picVideo as it opens.
 class VideoWindow : public Form
@@ -29,7 +54,7 @@ private:
     void Form_Unload();
     void reportFailure();
 
-    QVideoWidget *m_picVideo;
+    VideoPicture *m_picVideo;
     VideoPlayer *m_mmcVideo;
     bool m_reported = false;
     bool m_unloaded = false;

@@ -4,6 +4,7 @@
 #include "screens/services/forms.h"
 
 class QAction;
+class QDate;
 class QMenu;
 
 namespace numora {
@@ -12,7 +13,8 @@ class TextCanvas;
 
 // A lottery's selection display window (frmShwSel649, frmShwSel649S7, frmShwSel649Cst): the
 // selections are written as lines of numbers over its picture. Its context menu and Ctrl+C
-// copy the lines shown to the clipboard.
+// copy the lines shown to the clipboard; "Save as PDF..." and Ctrl+S save them as the printed
+// page in a PDF file.
 class DisplayWindow : public Form
 {
     Q_OBJECT
@@ -28,6 +30,18 @@ public:
     QString ticketsText() const;
     // Puts ticketsText() on the clipboard; a window without lines leaves the clipboard alone.
     void copyTickets();
+    // Asks where to save (the desktop's save dialog, offering pdfFileName() in the documents
+    // folder) and writes the printed page of the lines shown there. A file that cannot be
+    // written is reported with its path and the reason; the window and its lines stay.
+    // A window without lines asks nothing.
+    void savePdf();
+
+    // The lines as written, one selection a line: " 3  11  19  24  38  45 ".
+    QStringList selectionLines() const;
+    // The printed page of a lottery: its header lines, then each selection after an empty line.
+    static QStringList page(engine::LottKind kind, const QStringList &selectionLines);
+    // "numora-649-2026-12-11.pdf", "numora-super7-…", "numora-custom-6-49-…".
+    static QString pdfFileName(engine::LottKind kind, const QDate &date);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -36,6 +50,7 @@ private:
     engine::LottKind m_kind;
     TextCanvas *m_canvas;
     QAction *m_copy;
+    QAction *m_savePdf;
     QMenu *m_menu;
 };
 

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 
@@ -83,13 +84,24 @@ constexpr const char *kCaptions[5][6] = {
     {"Cinco", "Diez", "Veinte", "Exposición", "Tirar", "Cerrar"},
 };
 
-// The box that reports a page the printer did not take: its sentence and title by language.
-constexpr const char *kNotPrinted[5][2] = {
-    {"Your selections were not printed.", "Print"},
-    {"Vos grilles n’ont pas été imprimées.", "Impression"},
-    {"Ihre Tippreihen wurden nicht gedruckt.", "Drucken"},
-    {"Le combinazioni non sono state stampate.", "Stampa"},
-    {"Sus combinaciones no se han impreso.", "Impresión"},
+// The box that reports a page the printer did not take by language: its sentence, its title
+// and how to keep the tickets before the program ends.
+constexpr const char *kNotPrinted[5][3] = {
+    {"Your selections were not printed.", "Print",
+     "Before you press OK, you can keep your tickets: right-click the display window and "
+     "choose \"Save as PDF...\" or \"Copy\"."},
+    {"Vos grilles n’ont pas été imprimées.", "Impression",
+     "Avant d’appuyer sur OK, vous pouvez conserver vos grilles : cliquez avec le bouton droit "
+     "dans la fenêtre d’affichage et choisissez « Enregistrer en PDF... » ou « Copier »."},
+    {"Ihre Tippreihen wurden nicht gedruckt.", "Drucken",
+     "Bevor Sie auf OK klicken, können Sie Ihre Tippreihen sichern: Klicken Sie mit der rechten "
+     "Maustaste in das Anzeigefenster und wählen Sie „Als PDF speichern...“ oder „Kopieren“."},
+    {"Le combinazioni non sono state stampate.", "Stampa",
+     "Prima di premere OK è possibile conservare le combinazioni: fare clic con il tasto destro "
+     "nella finestra di visualizzazione e scegliere «Salva come PDF...» o «Copia»."},
+    {"Sus combinaciones no se han impreso.", "Impresión",
+     "Antes de pulsar OK, puede conservar sus combinaciones: haga clic con el botón derecho en "
+     "la ventana de visualización y elija «Guardar como PDF...» o «Copiar»."},
 };
 
 } // namespace
@@ -315,27 +327,33 @@ void SelectionScreen::ShowSelections()
 
 QStringList SelectionScreen::pageLines() const
 {
-    const int n = engine::selections(m_kind).nmsel;
-    QStringList page{QString(), QString()};
-    switch (m_kind) {
-    case LottKind::Lott649:
-        page << QStringLiteral("NUMORA ") + lb(n) + QStringLiteral(" SELECTIONS:") << QString();
-        break;
-    case LottKind::LottS7:
-        page << QStringLiteral("NUMORA ") + lb(n) << QString()
-             << QStringLiteral("SUPER SEVEN SELECTIONS:") << QString();
-        break;
-    case LottKind::LottCst:
-        page << QStringLiteral("Numora Custom Mode") + lb(n) << QString()
-             << QStringLiteral("Customized lottery %1/%2 SELECTIONS:")
-                    .arg(engine::drawnOf(m_kind))
-                    .arg(engine::ballsOf(m_kind))
-             << QString();
-        break;
+    QStringList selections;
+    for (int i = 1; i <= engine::selections(m_kind).nmsel; ++i)
+        selections << selectionLine(i);
+    return DisplayWindow::page(m_kind, selections);
+}
+
+void SelectionScreen::reportNotPrinted(const QString &reason)
+{
+    const auto &box = kNotPrinted[std::max(0, languageRow(LangCode()))];
+    // The box blocks this screen alone and the program's other windows wait for it, but the
+    // display window stays usable: its lines can still be saved or copied before the end.
+    const QString displayName = DisplayWindow::nameOf(m_kind);
+    QList<QPointer<QWidget>> waiting;
+    for (const QString &name : forms().loadedNewestFirst()) {
+        QWidget *window = forms().form(name);
+        if (!window || name == displayName || window == this || !window->isEnabled())
+            continue;
+        window->setEnabled(false);
+        waiting.append(window);
     }
-    for (int i = 1; i <= n; ++i)
-        page << QString() << selectionLine(i);
-    return page;
+    messages().show(QString::fromUtf8(box[0]) + QStringLiteral("\n\n") + reason
+                        + QStringLiteral("\n\n") + QString::fromUtf8(box[2]),
+                    MsgButtons::Ok, QString::fromUtf8(box[1]), MsgIcon::Critical, this);
+    for (const QPointer<QWidget> &window : waiting) {
+        if (window)
+            window->setEnabled(true);
+    }
 }
 
 bool SelectionScreen::AskPrinterOn()
@@ -353,11 +371,8 @@ void SelectionScreen::PrintSelections()
         for (const QString &line : pageLines())
             printer().printLine(line);
         const PrintResult result = printer().endDoc();
-        if (!result.ok) {
-            const auto &box = kNotPrinted[std::max(0, languageRow(LangCode()))];
-            messages().show(QString::fromUtf8(box[0]) + QStringLiteral("\n\n") + result.error,
-                            MsgButtons::Ok, QString::fromUtf8(box[1]), MsgIcon::Critical);
-        }
+        if (!result.ok)
+            reportNotPrinted(result.error);
     } else {
         messages().show(QStringLiteral("The Printer was not ready, Close Numora"),
                         MsgButtons::OkCancel, QStringLiteral("Printer not ready"));

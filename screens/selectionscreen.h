@@ -42,6 +42,8 @@ private:
     void ShowSelections();
     void PrintSelections();
     bool AskPrinterOn();
+    // The box for a page the printer did not take, while the display window stays usable.
+    void reportNotPrinted(const QString &reason);
     bool generate();
     void setUpDisplay();
     DisplayWindow *display() const;

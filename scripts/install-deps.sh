@@ -12,8 +12,10 @@ packages=(
   clang libclang-rt-14-dev libxcb1-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-utils imagemagick poppler-utils xdotool openbox cups cups-client
+  qt6-gtk-platformtheme
   dbus dbus-x11 at-spi2-core python3-pyatspi python3-gi
   python3 python3-xlib
+  weston qt6-wayland
 )
 
 missing=()

@@ -311,26 +311,38 @@ GUIDES["en"] = {
             "**649** picks numbers for the 6/49 lottery.",
             "**Super 7** picks numbers for Super 7.",
             "**Custom** sets up a lottery of your own (see Custom lottery settings).",
+            "**About** opens a window with the version and the terms of use. Its buttons open the "
+            "End User Licence Agreement and the maker's web site; **System Info...** starts the System Information "
+            "program on Windows and, on Linux, the desktop's own system information program: the "
+            "one of the desktop in use first, else the first one installed of GNOME Settings (its About "
+            "page), KDE Info Center, Xfce's About window, MATE System Monitor and HardInfo. "
+            "Where there is none, Numora says \u201cSystem Information Is Unavailable At This "
+            "Time\u201d.",
             "**Help** opens this guide. Click a flag below the guide to read it in English, French, "
-            "German, Italian or Spanish; this also switches the program's buttons to that language.",
-            "**About** shows the version and opens the end user licence agreement, the maker's "
-            "web site and the System Information program.",
+            "German, Italian or Spanish. The flag also switches Numora's buttons to that language: "
+            "those of the main window at once, those of a selection screen opened afterwards. Some "
+            "windows keep their English texts.",
         ]),
         ("p", "Click the picture below the buttons for a short tip. Closing the main window ends "
               "Numora."),
         ("pic", "main-window.png", "The main window"),
         ("p", "**The help video.** The film picture in the help window plays the help video: it "
-              "shows each step below, with captions."),
+              "shows Numora in use, step by step, with captions."),
         ("p", "**Entering your lucky numbers.** The 649 button opens a screen with a numbered button "
               "for each ball, 1 to 49 (1 to 47 for Super 7). Click your lucky numbers one at a time; "
-              "they are listed under Lucky 649 numbers. For 6/49 enter 6 numbers, for Super 7 enter 7. "
+              "they are listed under Lucky 649 numbers (on the Super 7 screen, under Lucky S7 numbers). For 6/49 enter 6 numbers, for Super 7 enter 7. "
               "Each number can be entered only once: clicking it again shows \u201cThis number was "
               "already entered\u201d. **Undo** removes the number entered last. When the set is "
               "complete, Numora says \u201cEntry of Draws done\u201d: click Next or Undo."),
         ("p", "**The lucky number slider.** Under the numbers is the slider that sets how strongly "
               "your lucky numbers are mixed into the tickets: from 0 to 90 percent in steps of 10. It "
-              "starts at 20. When you click it, the line above it shows the new setting, for example "
-              "Percent chance of lucky numbers= 30. See How the lucky number slider works below."),
+              "starts at 20. To move it one step, click its handle (or reach it with the Tab key) and "
+              "press the Left or Right arrow key; Home and End take it to 0 and 90. You can also drag "
+              "the handle to any step. A click on the slider beside the handle moves it five steps "
+              "(50 percent) at once towards the click, or to the end, so clicks alone reach only some "
+              "settings: from 20, a click on the right gives 70. Each time, the line above the slider "
+              "shows the new setting: one step to the right from 20 reads Percent chance of lucky "
+              "numbers= 30. See How the lucky number slider works below."),
         ("p", "**Next and Quick Pick.** **Next** becomes available when your set is complete; it "
               "takes your lucky numbers and the slider setting to the selection screen. **Quick "
               "Pick** goes there at once with a plain random pick, without lucky numbers, whatever "
@@ -341,11 +353,22 @@ GUIDES["en"] = {
         ("ul", [
             "**Show** opens a window with your selections, one ticket per line. From then on the "
             "number of selections is fixed, and Print uses the same selections.",
-            "**Print** asks \u201cIs the printer on?\u201d. Click OK to print the selections on your "
-            "default printer. Numora closes when printing is done (or when you cancel).",
-            "**Close** ends Numora and closes all its windows: note your numbers first, or print "
-            "them.",
+            "**Print** opens the window with your selections if it is not open yet and asks "
+            "\u201cIs the printer on?\u201d. Click OK to print the selections on your default "
+            "printer. Numora ends when printing is done; it also ends, after telling you, when you "
+            "click Cancel (\u201cThe Printer was not ready, Close Numora\u201d) or when the page "
+            "could not be printed. Where no printer is set up, it says that your selections were not "
+            "printed and that you can keep them with Save as PDF or Copy.",
+            "**Close** ends Numora and closes all its windows: keep your tickets first, with Save as "
+            "PDF or Copy.",
         ]),
+        ("p", "**Keeping your tickets.** Right-click the window with your selections for its menu. "
+              "**Copy** (Ctrl+C) puts the tickets on the clipboard as text, one ticket per line, to "
+              "paste wherever you like. **Save as PDF...** (Ctrl+S) saves the page that Print would "
+              "print as a PDF file: Numora suggests a name made of the lottery and the date, such as "
+              "numora-649-2026-12-11.pdf for 6/49, in your Documents folder, and asks before it "
+              "replaces a file of that name. The window stays open, so you can still print "
+              "afterwards."),
         ("pic", "selections-649.png", "The selection screen"),
 
         ("h", "How the lucky number slider works"),
@@ -444,28 +467,43 @@ GUIDES["fr"] = {
             "**649** choisit des numéros pour la loterie 6/49.",
             "**Super 7** choisit des numéros pour le Super 7.",
             "**Coutume** crée une loterie personnalisée (voir Réglages d'une loterie personnalisée).",
-            "**Aider** ouvre ce guide. Cliquez sur un drapeau sous le guide pour le lire en anglais, "
-            "en français, en allemand, en italien ou en espagnol ; les boutons du programme passent "
-            "aussi dans cette langue.",
-            "**About** affiche la version et donne accès au contrat de licence d'utilisateur final, "
-            "au site web de l'éditeur et au programme Informations système.",
+            "**About** ouvre une fenêtre qui affiche la version et les conditions d'utilisation. Ses "
+            "boutons ouvrent le "
+            "contrat de licence d'utilisateur final (End User Licence Agreement) et le site web de "
+            "l'éditeur ; **System Info...** lance le programme Informations système sous Windows et, "
+            "sous Linux, le programme d'informations système du bureau : celui du bureau utilisé "
+            "d'abord, sinon le premier installé parmi les Paramètres de GNOME (page « À propos »), "
+            "le Centre d'informations de KDE, la fenêtre « À propos » de Xfce, le Moniteur système "
+            "de MATE et HardInfo. S'il n'y en a aucun, Numora affiche « System Information Is Unavailable At "
+            "This Time ».",
+            "**Aider** ouvre la fenêtre d'aide, toujours sur le guide en anglais. Cliquez sur un "
+            "drapeau sous le guide pour le lire en anglais, en français, en allemand, en italien ou "
+            "en espagnol. Le drapeau fait aussi passer les boutons de Numora dans cette langue : "
+            "ceux de la fenêtre principale aussitôt, ceux d'un écran des sélections ouvert ensuite. "
+            "Certaines fenêtres gardent leurs textes en anglais.",
         ]),
         ("p", "Cliquez sur l'image sous les boutons pour obtenir un conseil. Fermer la fenêtre "
               "principale met fin à Numora."),
         ("pic", "main-window.png", "La fenêtre principale"),
         ("p", "**La vidéo d'aide.** L'image de pellicule de la fenêtre d'aide lance la vidéo d'aide : "
-              "elle montre chacune des étapes ci-dessous, avec des sous-titres en anglais."),
+              "elle montre Numora en action, étape par étape, avec des sous-titres en anglais."),
         ("p", "**Saisir vos numéros chanceux.** Le bouton 649 ouvre un écran qui porte un bouton "
               "numéroté pour chaque boule, de 1 à 49 (de 1 à 47 pour le Super 7). Cliquez sur vos "
-              "numéros chanceux un à un ; ils s'affichent sous Lucky 649 numbers. Pour le 6/49, "
+              "numéros chanceux un à un ; ils s'affichent sous Lucky 649 numbers (sur l'écran du Super 7, sous Lucky S7 numbers). Pour le 6/49, "
               "entrez 6 numéros ; pour le Super 7, sept. Chaque numéro ne peut être entré qu'une fois : "
               "un second clic affiche « This number was already entered ». **Undo** efface le dernier "
               "numéro entré. Quand la série est complète, Numora affiche « Entry of Draws done » : "
               "cliquez sur Next ou sur Undo."),
         ("p", "**Le curseur des numéros chanceux.** Sous les numéros, un curseur règle la place de vos "
               "numéros chanceux dans les grilles : de 0 à 90 pour cent, par pas de 10. Il part de 20. "
-              "Quand vous cliquez dessus, la ligne au-dessus affiche le nouveau réglage, par exemple "
-              "Percent chance of lucky numbers= 30. Voir plus bas Fonctionnement du curseur des "
+              "Pour le déplacer d'un cran, cliquez sur sa poignée (ou atteignez-le avec la touche "
+              "Tab), puis appuyez sur la flèche gauche ou droite du clavier ; les touches Début et "
+              "Fin le mènent à 0 et à 90. Vous pouvez aussi faire glisser la poignée jusqu'au cran "
+              "voulu. Un clic sur le curseur à côté de la poignée la déplace d'un coup de cinq crans "
+              "(50 pour cent) vers le clic, ou jusqu'au bout : au clic seul, certains réglages restent "
+              "donc hors d'atteinte ; depuis 20, un clic à droite donne 70. À chaque fois, la ligne "
+              "au-dessus du curseur affiche le nouveau réglage : un cran vers la droite depuis 20 "
+              "donne Percent chance of lucky numbers= 30. Voir plus bas Fonctionnement du curseur des "
               "numéros chanceux."),
         ("p", "**Next et Quick Pick.** **Next** devient actif quand votre série est complète ; il "
               "transmet vos numéros chanceux et le réglage du curseur à l'écran des sélections. "
@@ -477,12 +515,23 @@ GUIDES["fr"] = {
         ("ul", [
             "**Apparat** (afficher) ouvre une fenêtre avec vos sélections, une grille par ligne. Dès "
             "lors, le nombre de sélections est fixé et l'impression reprend les mêmes sélections.",
-            "**Empreinte** (imprimer) demande « Is the printer on? » (l'imprimante est-elle "
-            "allumée ?). Cliquez sur OK pour imprimer les sélections sur l'imprimante par défaut. "
-            "Numora se ferme une fois l'impression terminée (ou si vous annulez).",
-            "**Fermer** met fin à Numora et ferme toutes ses fenêtres : notez vos numéros avant, "
-            "ou imprimez-les.",
+            "**Empreinte** (imprimer) ouvre au besoin la fenêtre de vos sélections et demande « Is "
+            "the printer on? » (l'imprimante est-elle allumée ?). Cliquez sur OK pour imprimer les "
+            "sélections sur l'imprimante par défaut. Numora se ferme une fois l'impression "
+            "terminée ; il se ferme aussi, après vous avoir prévenu, si vous cliquez sur Cancel "
+            "(« The Printer was not ready, Close Numora ») ou si la page n'a pas pu être imprimée. "
+            "Si aucune imprimante n'est configurée, il indique que vos grilles n'ont pas été "
+            "imprimées et que vous pouvez les garder avec Enregistrer en PDF ou Copier.",
+            "**Fermer** met fin à Numora et ferme toutes ses fenêtres : gardez d'abord vos grilles "
+            "avec Enregistrer en PDF ou Copier.",
         ]),
+        ("p", "**Garder vos grilles.** Un clic droit dans la fenêtre de vos sélections ouvre son menu. "
+              "**Copier** (Ctrl+C) place les grilles dans le presse-papiers sous forme de texte, une "
+              "grille par ligne, prêtes à être collées où vous voulez. **Enregistrer en PDF...** (Ctrl+S) "
+              "enregistre dans un fichier PDF la page que l'impression produirait : Numora propose un "
+              "nom formé de la loterie et de la date, par exemple numora-649-2026-12-11.pdf pour le "
+              "6/49, dans votre dossier Documents, et demande confirmation avant de remplacer un "
+              "fichier du même nom. La fenêtre reste ouverte : vous pouvez encore imprimer ensuite."),
         ("pic", "selections-649.png", "L'écran des sélections"),
 
         ("h", "Fonctionnement du curseur des numéros chanceux"),
@@ -586,29 +635,43 @@ GUIDES["de"] = {
             "**649** wählt Zahlen für die Lotterie 6/49.",
             "**Super 7** wählt Zahlen für Super 7.",
             "**Sitte** richtet eine eigene Lotterie ein (siehe Einstellungen der eigenen Lotterie).",
-            "**Aufhelfe** öffnet diese Anleitung. Ein Klick auf eine Flagge unter der Anleitung zeigt "
-            "sie auf Englisch, Französisch, Deutsch, Italienisch oder Spanisch; zugleich wechseln die "
-            "Schaltflächen des Programms in diese Sprache.",
-            "**Labout** zeigt die Version und öffnet den Endbenutzer-Lizenzvertrag, die Website des "
-            "Herstellers und das Programm Systeminformationen.",
+            "**Labout** öffnet ein Fenster mit der Version und den Nutzungsbedingungen. Dessen "
+            "Schaltflächen öffnen den Endbenutzer-Lizenzvertrag (End User Licence Agreement) und die Website des "
+            "Herstellers; **System Info...** startet unter Windows das Programm Systeminformationen "
+            "und unter Linux das Systeminformationsprogramm der Arbeitsumgebung, und zwar zuerst das der "
+            "laufenden Arbeitsumgebung, sonst das erste installierte von GNOME-Einstellungen (Seite "
+            "\u201eInfo\u201c), KDE-Infozentrum, dem Info-Fenster von Xfce, der Systemüberwachung "
+            "von MATE und HardInfo. Ist keines davon installiert, meldet Numora \u201eSystem Information Is "
+            "Unavailable At This Time\u201c.",
+            "**Aufhelfe** öffnet das Hilfefenster, stets mit der englischen Anleitung. Ein Klick auf "
+            "eine Flagge unter der Anleitung zeigt sie auf Englisch, Französisch, Deutsch, "
+            "Italienisch oder Spanisch. Zugleich wechseln die Schaltflächen von Numora in diese "
+            "Sprache: die des Hauptfensters sofort, die der Auswahlfenster, sobald sie danach "
+            "geöffnet werden. Manche Fenster behalten ihre englischen Texte.",
         ]),
         ("p", "Ein Klick auf das Bild unter den Schaltflächen zeigt einen kurzen Hinweis. Wenn Sie das "
               "Hauptfenster schließen, wird Numora beendet."),
         ("pic", "main-window.png", "Das Hauptfenster"),
         ("p", "**Das Hilfevideo.** Das Filmbild im Hilfefenster spielt das Hilfevideo ab: Es zeigt "
-              "jeden der folgenden Schritte, mit englischen Untertiteln."),
+              "Numora Schritt für Schritt im Einsatz, mit englischen Untertiteln."),
         ("p", "**Glückszahlen eingeben.** Die Schaltfläche 649 öffnet ein Fenster mit einer "
               "nummerierten Schaltfläche für jede Kugel, 1 bis 49 (bei Super 7: 1 bis 47). Klicken Sie "
-              "Ihre Glückszahlen nacheinander an; sie erscheinen unter Lucky 649 numbers. Für 6/49 "
+              "Ihre Glückszahlen nacheinander an; sie erscheinen unter Lucky 649 numbers (im Fenster für Super 7 unter Lucky S7 numbers). Für 6/49 "
               "geben Sie 6 Zahlen ein, für Super 7 sieben. Jede Zahl lässt sich nur einmal eingeben: "
               "Ein zweiter Klick zeigt \u201eThis number was already entered\u201c. **Undo** entfernt "
               "die zuletzt eingegebene Zahl. Sind alle Zahlen eingegeben, meldet Numora \u201eEntry of "
               "Draws done\u201c: Klicken Sie auf Next oder Undo."),
         ("p", "**Der Glückszahlen-Schieberegler.** Unter den Zahlen liegt der Schieberegler, der "
               "bestimmt, wie stark Ihre Glückszahlen in die Tipps einfließen: von 0 bis 90 Prozent in "
-              "Zehnerschritten. Zu Beginn steht er auf 20. Wenn Sie ihn anklicken, zeigt die Zeile "
-              "darüber die neue Einstellung, zum Beispiel Percent chance of lucky numbers= 30. Mehr "
-              "dazu unter So wirkt der Glückszahlen-Schieberegler."),
+              "Zehnerschritten. Zu Beginn steht er auf 20. Um ihn um einen Schritt zu verschieben, "
+              "klicken Sie auf seinen Schieber (oder gehen Sie mit der Tabulatortaste zu ihm) und "
+              "drücken Sie die Pfeiltaste nach links oder rechts; Pos1 und Ende setzen ihn auf 0 und "
+              "90. Sie können den Schieber auch auf jede Stufe ziehen. Ein Klick neben den Schieber "
+              "versetzt ihn um fünf Schritte (50 Prozent) auf einmal zum Klick hin, höchstens bis "
+              "zum Ende; mit Klicks allein erreichen Sie also nur manche Stellungen: Von 20 aus "
+              "ergibt ein Klick rechts 70. Jedes Mal zeigt die Zeile über dem Regler die neue "
+              "Einstellung: Ein Schritt nach rechts von 20 aus ergibt Percent chance of lucky "
+              "numbers= 30. Mehr dazu unter So wirkt der Glückszahlen-Schieberegler."),
         ("p", "**Next und Quick Pick.** **Next** wird verfügbar, sobald alle Glückszahlen eingegeben "
               "sind; es übergibt sie mit der Reglerstellung an das Auswahlfenster. **Quick Pick** "
               "führt sofort dorthin und wählt rein zufällig, ohne Glückszahlen, gleich was Sie "
@@ -619,12 +682,23 @@ GUIDES["de"] = {
         ("ul", [
             "**Ausstellung** (Anzeigen) öffnet ein Fenster mit Ihren Tipps, ein Tipp pro Zeile. "
             "Danach steht die Anzahl fest, und beim Drucken werden dieselben Tipps verwendet.",
-            "**Kattun** (Drucken) fragt \u201eIs the printer on?\u201c (Ist der Drucker "
-            "eingeschaltet?). Mit OK werden die Tipps auf dem Standarddrucker gedruckt. Nach dem "
-            "Drucken (oder wenn Sie abbrechen) wird Numora beendet.",
-            "**Schliesse** (Schließen) beendet Numora mit allen Fenstern: Notieren Sie Ihre "
-            "Zahlen vorher, oder drucken Sie sie.",
+            "**Kattun** (Drucken) öffnet, falls nötig, das Fenster mit Ihren Tipps und fragt "
+            "\u201eIs the printer on?\u201c (Ist der Drucker eingeschaltet?). Mit OK werden die "
+            "Tipps auf dem Standarddrucker gedruckt. Nach dem Drucken wird Numora beendet, ebenso "
+            "nach einer Meldung, wenn Sie auf Cancel klicken (\u201eThe Printer was not ready, Close "
+            "Numora\u201c) oder wenn die Seite nicht gedruckt werden konnte. Ist kein Drucker "
+            "eingerichtet, meldet Numora, dass Ihre Tipps nicht gedruckt wurden und dass Sie sie "
+            "mit \u201eAls PDF speichern\u201c oder \u201eKopieren\u201c aufbewahren können.",
+            "**Schliesse** (Schließen) beendet Numora mit allen Fenstern: Bewahren Sie Ihre Tipps "
+            "vorher mit \u201eAls PDF speichern\u201c oder \u201eKopieren\u201c auf.",
         ]),
+        ("p", "**Tipps aufbewahren.** Ein Rechtsklick in das Fenster mit Ihren Tipps öffnet sein Menü. "
+              "**Kopieren** (Strg+C) legt die Tipps als Text in die Zwischenablage, einen Tipp pro "
+              "Zeile, zum Einfügen, wo Sie möchten. **Als PDF speichern...** (Strg+S) speichert die Seite, "
+              "die der Drucker erhielte, als PDF-Datei: Numora schlägt einen Namen aus Lotterie und "
+              "Datum vor, etwa numora-649-2026-12-11.pdf für 6/49, im Ordner Dokumente, und fragt "
+              "nach, bevor es eine gleichnamige Datei ersetzt. Das Fenster bleibt offen; Sie können "
+              "danach also noch drucken."),
         ("pic", "selections-649.png", "Das Auswahlfenster"),
 
         ("h", "So wirkt der Glückszahlen-Schieberegler"),
@@ -728,29 +802,43 @@ GUIDES["it"] = {
             "**Super 7** sceglie i numeri per il Super 7.",
             "**Costume** crea una lotteria personalizzata (vedi Impostazioni della lotteria "
             "personalizzata).",
-            "**Help** apre questa guida. Fai clic su una bandiera sotto la guida per leggerla in "
-            "inglese, francese, tedesco, italiano o spagnolo; anche i pulsanti del programma passano "
-            "a quella lingua.",
-            "**About** mostra la versione e apre il contratto di licenza con l'utente finale, il "
-            "sito web del produttore e il programma Informazioni di sistema.",
+            "**About** apre una finestra con la versione e le condizioni d'uso. I suoi pulsanti aprono il contratto "
+            "di licenza con l'utente finale (End User Licence Agreement) e il sito web del "
+            "produttore; **System Info...** avvia su Windows il programma Informazioni di sistema e "
+            "su Linux il programma di informazioni di sistema dell'ambiente desktop: prima quello "
+            "dell'ambiente in uso, altrimenti il primo installato fra Impostazioni di GNOME (pagina "
+            "«Informazioni»), Centro informazioni di KDE, la finestra «Informazioni» di Xfce, il "
+            "Monitor di sistema di MATE e HardInfo. Se non ce n'è nessuno, Numora mostra «System Information Is "
+            "Unavailable At This Time».",
+            "**Help** apre la finestra di aiuto, sempre con la guida in inglese. Fai clic su una "
+            "bandiera sotto la guida per leggerla in inglese, francese, tedesco, italiano o "
+            "spagnolo. La bandiera fa passare a quella lingua anche i pulsanti di Numora: quelli "
+            "della finestra principale subito, quelli di una finestra delle selezioni aperta in "
+            "seguito. Alcune finestre mantengono i testi in inglese.",
         ]),
         ("p", "Fai clic sull'immagine sotto i pulsanti per un breve suggerimento. Chiudendo la "
               "finestra principale, Numora termina."),
         ("pic", "main-window.png", "La finestra principale"),
         ("p", "**Il video di aiuto.** L'immagine della pellicola nella finestra di aiuto avvia il "
-              "video di aiuto: mostra ogni passaggio descritto qui sotto, con didascalie in inglese."),
+              "video di aiuto: mostra Numora all'opera, passo dopo passo, con didascalie in inglese."),
         ("p", "**Inserire i numeri fortunati.** Il pulsante 649 apre una finestra con un pulsante "
               "numerato per ogni pallina, da 1 a 49 (da 1 a 47 per il Super 7). Fai clic sui tuoi "
-              "numeri fortunati uno alla volta; compaiono sotto Lucky 649 numbers. Per il 6/49 "
+              "numeri fortunati uno alla volta; compaiono sotto Lucky 649 numbers (nella finestra del Super 7, sotto Lucky S7 numbers). Per il 6/49 "
               "inserisci 6 numeri, per il Super 7 sette. Ogni numero si può inserire una volta sola: "
               "un secondo clic mostra «This number was already entered». **Undo** toglie l'ultimo "
               "numero inserito. Quando la serie è completa, Numora mostra «Entry of Draws done»: fai "
               "clic su Next o su Undo."),
         ("p", "**Il cursore dei numeri fortunati.** Sotto i numeri c'è il cursore che stabilisce "
               "quanto i tuoi numeri fortunati entrano nelle schedine: da 0 a 90 per cento, a passi di "
-              "10. All'inizio è su 20. Quando ci fai clic, la riga sopra mostra la nuova impostazione, "
-              "per esempio Percent chance of lucky numbers= 30. Vedi più avanti Come funziona il "
-              "cursore dei numeri fortunati."),
+              "10. All'inizio è su 20. Per spostarlo di un passo, fai clic sulla sua maniglia (o "
+              "raggiungilo con il tasto Tab) e premi il tasto freccia sinistra o destra; i tasti Home "
+              "e Fine lo portano a 0 e a 90. Puoi anche trascinare la maniglia fino al passo che "
+              "vuoi. Un clic sul cursore accanto alla maniglia la sposta di cinque passi (50 per "
+              "cento) in una volta verso il clic, o fino in fondo: con i soli clic, quindi, alcune "
+              "impostazioni non si raggiungono; da 20, un clic a destra porta a 70. Ogni volta la "
+              "riga sopra il cursore mostra la nuova impostazione: un passo a destra da 20 dà "
+              "Percent chance of lucky numbers= 30. Vedi più avanti Come funziona il cursore dei "
+              "numeri fortunati."),
         ("p", "**Next e Quick Pick.** **Next** si attiva quando la serie è completa; porta i tuoi "
               "numeri fortunati e l'impostazione del cursore alla finestra delle selezioni. **Quick "
               "Pick** ti porta lì subito con una scelta del tutto casuale, senza numeri fortunati, "
@@ -761,12 +849,22 @@ GUIDES["it"] = {
         ("ul", [
             "**Indica** (mostra) apre una finestra con le tue selezioni, una schedina per riga. Da "
             "quel momento il numero di selezioni è fissato e la stampa usa le stesse selezioni.",
-            "**Stampa** chiede «Is the printer on?» (la stampante è accesa?). Fai clic su OK per "
-            "stampare le selezioni sulla stampante predefinita. Numora si chiude a stampa finita (o "
-            "se annulli).",
-            "**Chiude** (chiudi) termina Numora e ne chiude tutte le finestre: annota prima i "
-            "tuoi numeri, oppure stampali.",
+            "**Stampa** apre, se serve, la finestra con le tue selezioni e chiede «Is the printer "
+            "on?» (la stampante è accesa?). Fai clic su OK per stampare le selezioni sulla stampante "
+            "predefinita. Numora si chiude a stampa finita; si chiude anche, dopo un avviso, se fai "
+            "clic su Cancel («The Printer was not ready, Close Numora») o se non è stato possibile "
+            "stampare la pagina. Se non è configurata alcuna stampante, avverte che le combinazioni "
+            "non sono state stampate e che puoi conservarle con Salva come PDF o Copia.",
+            "**Chiude** (chiudi) termina Numora e ne chiude tutte le finestre: conserva prima le "
+            "tue schedine con Salva come PDF o Copia.",
         ]),
+        ("p", "**Conservare le schedine.** Un clic destro nella finestra delle tue selezioni apre il "
+              "suo menu. **Copia** (Ctrl+C) mette le schedine negli appunti come testo, una per riga, "
+              "da incollare dove vuoi. **Salva come PDF...** (Ctrl+S) salva in un file PDF la pagina che "
+              "andrebbe alla stampante: Numora propone un nome fatto di lotteria e data, per esempio "
+              "numora-649-2026-12-11.pdf per il 6/49, nella cartella Documenti, e chiede conferma "
+              "prima di sostituire un file con lo stesso nome. La finestra resta aperta, così puoi "
+              "ancora stampare dopo."),
         ("pic", "selections-649.png", "La finestra delle selezioni"),
 
         ("h", "Come funziona il cursore dei numeri fortunati"),
@@ -869,29 +967,43 @@ GUIDES["es"] = {
             "**Super 7** elige números para Super 7.",
             "**Costumbre** crea una lotería personalizada (vea Ajustes de la lotería "
             "personalizada).",
-            "**Ayudar** abre esta guía. Haga clic en una bandera debajo de la guía para leerla en "
-            "inglés, francés, alemán, italiano o español; los botones del programa también cambian a "
-            "ese idioma.",
-            "**Sobre** muestra la versión y abre el contrato de licencia de usuario final, el sitio "
-            "web del fabricante y el programa Información del sistema.",
+            "**Sobre** abre una ventana con la versión y las condiciones de uso. Sus botones abren el contrato de "
+            "licencia de usuario final (End User Licence Agreement) y el sitio web del fabricante; "
+            "**System Info...** inicia en Windows el programa Información del sistema y, en Linux, "
+            "el programa de información del sistema del escritorio: primero el del escritorio en "
+            "uso y, si no, el primero que esté instalado de Configuración de GNOME (su página "
+            "«Acerca de»), el Centro de información de KDE, la ventana «Acerca de» de Xfce, el "
+            "Monitor del sistema de MATE y HardInfo. Si no hay ninguno, Numora muestra «System Information Is Unavailable At This "
+            "Time».",
+            "**Ayudar** abre la ventana de ayuda, siempre con la guía en inglés. Haga clic en una "
+            "bandera debajo de la guía para leerla en inglés, francés, alemán, italiano o español. "
+            "La bandera también cambia a ese idioma los botones de Numora: los de la ventana "
+            "principal en el acto, los de una ventana de selecciones que se abra después. Algunas "
+            "ventanas conservan sus textos en inglés.",
         ]),
         ("p", "Haga clic en la imagen debajo de los botones para ver un breve consejo. Al cerrar la "
               "ventana principal, Numora termina."),
         ("pic", "main-window.png", "La ventana principal"),
         ("p", "**El vídeo de ayuda.** La imagen de la película de la ventana de ayuda reproduce el "
-              "vídeo de ayuda: muestra cada paso descrito a continuación, con subtítulos en inglés."),
+              "vídeo de ayuda: muestra Numora en uso, paso a paso, con subtítulos en inglés."),
         ("p", "**Introducir sus números de la suerte.** El botón 649 abre una ventana con un botón "
               "numerado para cada bola, del 1 al 49 (del 1 al 47 en Super 7). Haga clic en sus "
-              "números de la suerte uno a uno; aparecen bajo Lucky 649 numbers. Para 6/49 introduzca "
+              "números de la suerte uno a uno; aparecen bajo Lucky 649 numbers (en la ventana de Super 7, bajo Lucky S7 numbers). Para 6/49 introduzca "
               "6 números; para Super 7, siete. Cada número solo puede introducirse una vez: un "
               "segundo clic muestra «This number was already entered». **Undo** borra el último "
               "número introducido. Cuando la serie está completa, Numora muestra «Entry of Draws "
               "done»: haga clic en Next o en Undo."),
         ("p", "**El control deslizante de los números de la suerte.** Debajo de los números está el "
               "control deslizante que fija cuánto entran sus números de la suerte en los boletos: de "
-              "0 a 90 por ciento, de 10 en 10. Empieza en 20. Al hacer clic en él, la línea de arriba "
-              "muestra el nuevo ajuste, por ejemplo Percent chance of lucky numbers= 30. Vea más abajo "
-              "Cómo funciona el control deslizante."),
+              "0 a 90 por ciento, de 10 en 10. Empieza en 20. Para moverlo un paso, haga clic en su "
+              "cursor (o llegue a él con la tecla Tab) y pulse la tecla de flecha izquierda o "
+              "derecha; las teclas Inicio y Fin lo llevan a 0 y a 90. También puede arrastrar el "
+              "cursor hasta el paso que desee. Un clic en la barra, al lado del cursor, lo mueve "
+              "cinco pasos (50 por ciento) de una vez hacia el clic, o hasta el extremo: solo con "
+              "clics, por tanto, algunos ajustes no se alcanzan; desde 20, un clic a la derecha da "
+              "70. Cada vez, la línea de arriba muestra el nuevo ajuste: un paso a la derecha desde "
+              "20 da Percent chance of lucky numbers= 30. Vea más abajo Cómo funciona el control "
+              "deslizante."),
         ("p", "**Next y Quick Pick.** **Next** se activa cuando la serie está completa; lleva sus "
               "números de la suerte y el ajuste del control deslizante a la ventana de selecciones. "
               "**Quick Pick** va allí directamente con una elección totalmente al azar, sin números "
@@ -903,12 +1015,23 @@ GUIDES["es"] = {
             "**Exposición** (mostrar) abre una ventana con sus selecciones, un boleto por línea. A "
             "partir de ahí el número de selecciones queda fijado y la impresión usa las mismas "
             "selecciones.",
-            "**Tirar** (imprimir) pregunta «Is the printer on?» (¿está encendida la impresora?). "
-            "Haga clic en OK para imprimir las selecciones en la impresora predeterminada. Numora se "
-            "cierra al terminar la impresión (o si la cancela).",
-            "**Cerrar** termina Numora y cierra todas sus ventanas: anote antes sus números o "
-            "imprímalos.",
+            "**Tirar** (imprimir) abre, si hace falta, la ventana con sus selecciones y pregunta «Is "
+            "the printer on?» (¿está encendida la impresora?). Haga clic en OK para imprimir las "
+            "selecciones en la impresora predeterminada. Numora se cierra al terminar la impresión; "
+            "también se cierra, tras avisarle, si hace clic en Cancel («The Printer was not ready, "
+            "Close Numora») o si la página no se ha podido imprimir. Si no hay ninguna impresora "
+            "configurada, le indica que sus combinaciones no se han impreso y que puede "
+            "conservarlas con Guardar como PDF o Copiar.",
+            "**Cerrar** termina Numora y cierra todas sus ventanas: conserve antes sus boletos con "
+            "Guardar como PDF o Copiar.",
         ]),
+        ("p", "**Conservar sus boletos.** Un clic derecho en la ventana de sus selecciones abre su "
+              "menú. **Copiar** (Ctrl+C) pone los boletos en el portapapeles como texto, un boleto "
+              "por línea, para pegarlos donde quiera. **Guardar como PDF...** (Ctrl+S) guarda en un "
+              "archivo PDF la página que recibiría la impresora: Numora propone un nombre formado por "
+              "la lotería y la fecha, por ejemplo numora-649-2026-12-11.pdf para 6/49, en su carpeta "
+              "Documentos, y pregunta antes de sustituir un archivo con el mismo nombre. La ventana "
+              "sigue abierta, así que aún puede imprimir después."),
         ("pic", "selections-649.png", "La ventana de selecciones"),
 
         ("h", "Cómo funciona el control deslizante"),

@@ -1,5 +1,7 @@
 #include "screens/services/messages.h"
 
+#include "screens/services/forms.h"
+#include "screens/services/names.h"
 #include "screens/services/service.h"
 
 #include <QApplication>
@@ -8,7 +10,9 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -77,34 +81,49 @@ int leastBoxWidth(const QString &title)
     return QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarRoom;
 }
 
+QWidget *boxOwner()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    if (forms().isLoaded(names::MainWindow))
+        return forms().form(names::MainWindow);
+    return nullptr;
+}
+
 QString boxTitle(const QString &title)
 {
     return title.isEmpty() ? kAppTitle : title;
 }
 
 MsgAnswer BoxMessages::show(const QString &text, MsgButtons buttons, const QString &title,
-                            MsgIcon icon)
+                            MsgIcon icon, QWidget *owner)
 {
-    MessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                   boxTitle(title), text);
-    box.setWindowModality(Qt::ApplicationModal);
+    // Made on the heap: should its owner go while the box is open, the owner takes the box
+    // with it rather than leave the box to be deleted twice.
+    QPointer<MessageBox> box = new MessageBox(
+        icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, boxTitle(title),
+        text, QMessageBox::NoButton, owner ? owner : boxOwner());
+    box->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
     // Plain buttons, as the program's boxes always had: the standard ones carry theme icons.
-    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton *ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     QPushButton *cancel = nullptr;
     if (buttons == MsgButtons::OkCancel)
-        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(cancel ? cancel : ok);
-    box.exec();
-    if (box.cancelled() || !box.clickedButton() || box.clickedButton() == cancel)
+        cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(cancel ? cancel : ok);
+    box->exec();
+    if (!box)
         return MsgAnswer::Cancel;
-    return MsgAnswer::Ok;
+    const bool cancelled =
+        box->cancelled() || !box->clickedButton() || box->clickedButton() == cancel;
+    delete box;
+    return cancelled ? MsgAnswer::Cancel : MsgAnswer::Ok;
 }
 
 MsgAnswer ScriptedMessages::show(const QString &text, MsgButtons buttons, const QString &title,
-                                 MsgIcon icon)
+                                 MsgIcon icon, QWidget *owner)
 {
-    m_shown.append({text, boxTitle(title), buttons, icon});
+    m_shown.append({text, boxTitle(title), buttons, icon, owner ? owner->objectName() : QString()});
     if (m_answers.empty())
         return MsgAnswer::Ok;
     const MsgAnswer answer = m_answers.front();

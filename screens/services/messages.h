@@ -8,6 +8,8 @@
 
 #include <deque>
 
+class QWidget;
+
 namespace numora {
 
 // Shown in the title bar of every message box that is given no title of its own.
@@ -22,9 +24,11 @@ class Messages
 {
 public:
     virtual ~Messages() = default;
-    // An empty title shows kAppTitle.
+    // An empty title shows kAppTitle. A box blocks every window of the program, or, given an
+    // `owner`, that window alone.
     virtual MsgAnswer show(const QString &text, MsgButtons buttons = MsgButtons::Ok,
-                           const QString &title = {}, MsgIcon icon = MsgIcon::None) = 0;
+                           const QString &title = {}, MsgIcon icon = MsgIcon::None,
+                           QWidget *owner = nullptr) = 0;
 };
 
 // The title a box shows: its own, or the application title.
@@ -34,12 +38,18 @@ QString boxTitle(const QString &title);
 // font and room for the frame's icon and buttons. Every real box is at least this wide.
 int leastBoxWidth(const QString &title);
 
-// The real boxes (QMessageBox), application modal.
+// The window a box belongs to when it is given no owner: the program's active window, else the
+// main window while it is loaded, else none. A box is the child of its owner and transient for
+// it, so the window manager or compositor keeps it with that window and above it.
+QWidget *boxOwner();
+
+// The real boxes (QMessageBox), application modal, or window modal over their given owner.
 class BoxMessages : public Messages
 {
 public:
     MsgAnswer show(const QString &text, MsgButtons buttons = MsgButtons::Ok,
-                   const QString &title = {}, MsgIcon icon = MsgIcon::None) override;
+                   const QString &title = {}, MsgIcon icon = MsgIcon::None,
+                   QWidget *owner = nullptr) override;
 };
 
 struct ShownMessage
@@ -48,6 +58,7 @@ struct ShownMessage
     QString title; // as shown: the application title where none was given
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
+    QString owner = {}; // the owner window's name; empty for a box that blocks every window
 
     bool operator==(const ShownMessage &) const = default;
 };
@@ -60,7 +71,8 @@ class ScriptedMessages : public Messages
 {
 public:
     MsgAnswer show(const QString &text, MsgButtons buttons = MsgButtons::Ok,
-                   const QString &title = {}, MsgIcon icon = MsgIcon::None) override;
+                   const QString &title = {}, MsgIcon icon = MsgIcon::None,
+                   QWidget *owner = nullptr) override;
 
     void queue(MsgAnswer answer);
     void queue(std::initializer_list<MsgAnswer> answers);

@@ -1,14 +1,29 @@
 #include "screens/services/printer.h"
 
 #include "language/language.h"
+#include "screens/services/fonts.h"
+#include "screens/services/messages.h"
 #include "screens/services/printerdevice.h"
 #include "screens/services/service.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QLibrary>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace numora {
 
@@ -61,7 +76,72 @@ constexpr const char *kFailureTexts[5][5] = {
      "La impresora «%1» está detenida o informa de un error. No se ha impreso nada."},
 };
 
+// Why a PDF file was not saved, by language: %1 the path, %2 the system's reason.
+constexpr const char *kPdfFailureTexts[5] = {
+    "The PDF file \"%1\" could not be saved: %2\n\nYour tickets are still in the window. "
+    "Choose another folder or name and try again.",
+    "Le fichier PDF « %1 » n’a pas pu être enregistré : %2\n\nVos grilles sont toujours dans "
+    "la fenêtre. Choisissez un autre dossier ou un autre nom et réessayez.",
+    "Die PDF-Datei „%1“ konnte nicht gespeichert werden: %2\n\nIhre Tippreihen sind weiterhin "
+    "im Fenster. Wählen Sie einen anderen Ordner oder Namen und versuchen Sie es erneut.",
+    "Impossibile salvare il file PDF «%1»: %2\n\nLe combinazioni sono ancora nella finestra. "
+    "Scegliere un’altra cartella o un altro nome e riprovare.",
+    "No se pudo guardar el archivo PDF «%1»: %2\n\nSus combinaciones siguen en la ventana. "
+    "Elija otra carpeta u otro nombre e inténtelo de nuevo.",
+};
+
+// The reasons the program finds itself by language: a folder of that name, a read-only file.
+constexpr const char *kPdfReasons[5][2] = {
+    {"A folder has this name", "The file is read-only"},
+    {"Un dossier porte ce nom", "Le fichier est en lecture seule"},
+    {"Ein Ordner trägt diesen Namen", "Die Datei ist schreibgeschützt"},
+    {"Una cartella ha questo nome", "Il file è di sola lettura"},
+    {"Una carpeta tiene este nombre", "El archivo es de solo lectura"},
+};
+
 } // namespace
+
+QString pdfFailureText(const QString &path, const QString &reason)
+{
+    const int row = std::max(0, languageRow(LangCode()));
+    return QString::fromUtf8(kPdfFailureTexts[row]).arg(QDir::toNativeSeparators(path), reason);
+}
+
+QPageSize localePageSize(const QLocale &locale)
+{
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                             : QPageSize::A4);
+}
+
+PageDrawing drawPage(QPagedPaintDevice &device, const QStringList &lines)
+{
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    device.setPageMargins(safeMargins(layout.minimumMargins()), QPageLayout::Millimeter);
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return PageDrawing::NotStarted;
+    painter.setFont(designFont(12));
+    const QFontMetrics metrics(painter.font(), painter.device());
+    const int lineHeight = metrics.lineSpacing();
+    const int pageHeight = painter.viewport().height();
+    bool complete = true;
+    int y = 0;
+    for (const QString &line : lines) {
+        if (y > 0 && y + lineHeight > pageHeight) {
+            if (!device.newPage()) {
+                complete = false;
+                break;
+            }
+            y = 0;
+        }
+        painter.drawText(0, y + metrics.ascent(), line);
+        y += lineHeight;
+    }
+    const bool ended = painter.end();
+    return ended && complete ? PageDrawing::Done : PageDrawing::Failed;
+}
 
 QString printFailureText(PrintFailure reason, const QString &printer)
 {
@@ -95,25 +175,64 @@ PrintResult DevicePrinter::endDoc()
     const QStringList lines = std::exchange(m_lines, {});
     if (lines.isEmpty())
         return {};
+    return send(lines);
+}
+
+PrintResult SystemPrinter::send(const QStringList &lines)
+{
     const PrintDevice *device = printDevice();
     if (!device)
         return {false, printFailureText(PrintFailure::PrinterError)};
-    return send(*device, lines);
+    return device->printToDefault(lines, m_lookup);
 }
 
-PrintResult SystemPrinter::send(const PrintDevice &device, const QStringList &lines)
-{
-    return device.printToDefault(lines, m_lookup);
-}
-
-PdfPrinter::PdfPrinter(const QString &path)
+PdfPrinter::PdfPrinter(const QString &path, const QLocale &locale)
     : m_path(path)
+    , m_locale(locale)
 {
 }
 
-PrintResult PdfPrinter::send(const PrintDevice &device, const QStringList &lines)
+PrintResult PdfPrinter::send(const QStringList &lines)
 {
-    return device.printToPdf(lines, m_path);
+    const QFileInfo info(m_path);
+    const QString path = info.absoluteFilePath();
+    const auto &reasons = kPdfReasons[std::max(0, languageRow(LangCode()))];
+    if (info.isDir())
+        return {false, pdfFailureText(path, QString::fromUtf8(reasons[0]))};
+    // The new file takes the old one's place by a rename, which the folder alone permits, so a
+    // file the user may not write is refused here.
+    if (info.exists() && !info.isWritable())
+        return {false, pdfFailureText(path, QString::fromUtf8(reasons[1]))};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, pdfFailureText(path, file.errorString())};
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(kAppTitle);
+        writer.setCreator(kAppTitle);
+        writer.setPageSize(localePageSize(m_locale));
+        if (drawPage(writer, lines) != PageDrawing::Done) {
+            file.cancelWriting();
+            return {false, pdfFailureText(path, file.errorString())};
+        }
+    }
+    // commit() renames the file into place even when its last writes failed (a full disk), so
+    // they are made and checked first.
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, pdfFailureText(path, reason)};
+    }
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        file.cancelWriting();
+        return {false, pdfFailureText(path, reason)};
+    }
+#endif
+    if (!file.commit())
+        return {false, pdfFailureText(path, file.errorString())};
+    return {};
 }
 
 void RecordingPrinter::printLine(const QString &text)

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QMarginsF>
+#include <QPageSize>
 #include <QPrinterInfo>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+
+class QPagedPaintDevice;
 
 namespace numora {
 
@@ -36,7 +40,8 @@ public:
     virtual PrintResult endDoc() = 0;
 };
 
-// Keeps a document's lines and sends them, when it ends, through the print module's drawing.
+// Keeps a document's lines and sends them, when it ends, to a device that draws them with
+// drawPage().
 class DevicePrinter : public Printer
 {
 public:
@@ -44,7 +49,7 @@ public:
     PrintResult endDoc() override;
 
 protected:
-    virtual PrintResult send(const PrintDevice &device, const QStringList &lines) = 0;
+    virtual PrintResult send(const QStringList &lines) = 0;
 
 private:
     QStringList m_lines;
@@ -62,24 +67,34 @@ public:
     explicit SystemPrinter(Lookup lookup);
 
 protected:
-    PrintResult send(const PrintDevice &device, const QStringList &lines) override;
+    PrintResult send(const QStringList &lines) override;
 
 private:
     Lookup m_lookup;
 };
 
-// Writes the page to a PDF file with the same drawing as the real printer.
+// Writes the page to a PDF file with the printer's drawing, on the paper of `locale`
+// (localePageSize()), without the print system. The file is written beside its place and
+// renamed when complete, so a failed save leaves any file of that name as it was.
 class PdfPrinter : public DevicePrinter
 {
 public:
-    explicit PdfPrinter(const QString &path);
+    explicit PdfPrinter(const QString &path, const QLocale &locale = QLocale::system());
 
 protected:
-    PrintResult send(const PrintDevice &device, const QStringList &lines) override;
+    PrintResult send(const QStringList &lines) override;
 
 private:
     QString m_path;
+    QLocale m_locale;
 };
+
+// Why a PDF file could not be saved, in the interface language in force: the full path, the
+// system's reason, and that the tickets stay where they are for another try.
+QString pdfFailureText(const QString &path, const QString &reason);
+
+// Letter where `locale` measures in US units, A4 everywhere else.
+QPageSize localePageSize(const QLocale &locale);
 
 // Test double: keeps the lines of the open document and every page sent.
 class RecordingPrinter : public Printer
@@ -107,6 +122,12 @@ private:
 inline constexpr qreal kLeastMarginMm = 12.7;
 // Each side's margin in millimetres: kLeastMarginMm, or the device's own minimum where larger.
 QMarginsF safeMargins(const QMarginsF &deviceMinimum);
+
+enum class PageDrawing { Done, NotStarted, Failed };
+// The page of every device, printer or PDF file: `lines` from the top of the printable area,
+// within safeMargins() of the device's minimum margins, in the page font, a new page whenever
+// one is full. NotStarted when the device could not be painted on.
+PageDrawing drawPage(QPagedPaintDevice &device, const QStringList &lines);
 
 Printer &printer();
 // nullptr restores SystemPrinter. The caller keeps ownership.

@@ -13,13 +13,11 @@ struct PrintDevice
 {
     // The default printer, or the one `lookup` names where it is set.
     PrintResult (*printToDefault)(const QStringList &lines, const SystemPrinter::Lookup &lookup);
-    PrintResult (*printToPdf)(const QStringList &lines, const QString &path);
 };
 
 void registerPrintDevice(const PrintDevice *device);
 
-// Draws `lines` on `printer` within safeMargins() of its printable area, a new page whenever
-// the page is full.
+// Draws `lines` on `printer` with drawPage() and tells how the printer took them.
 PrintResult printLines(QPrinter &printer, const QStringList &lines);
 
 } // namespace numora

@@ -20,6 +20,8 @@ work=$(mktemp -d /tmp/numora-a11y.XXXXXX)
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
+source "$here/private-home.sh"
+private_home "$work"
 
 source "$here/../../scripts/x11-driver.sh"
 x11_session 1280x1024 || skip "Xvfb did not start"

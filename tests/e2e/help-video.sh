@@ -11,6 +11,8 @@ for tool in Xvfb openbox xdotool; do command -v "$tool" >/dev/null || skip "$too
 work=$(mktemp -d /tmp/numora-video.XXXXXX)
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/private-home.sh"
+private_home "$work"
 source "$(dirname "$0")/../../scripts/x11-driver.sh"
 x11_session || skip "Xvfb did not start"
 

@@ -22,6 +22,8 @@ chmod 755 "$work"
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
+source "$here/private-home.sh"
+private_home "$work"
 
 rm -rf "$out/jobs"; mkdir -p "$out/jobs"
 private_cups "$work" "$out/jobs" > "$work/cups-problem" || skip "$(cat "$work/cups-problem")"

@@ -19,6 +19,8 @@ chmod 755 "$work"
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
+source "$(dirname "$0")/private-home.sh"
+private_home "$work"
 dump() {
   echo "--- program output"; cat "$work/numora.log" 2>/dev/null
   echo "--- windows"; for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do echo "$w $(xdotool getwindowname "$w")"; done

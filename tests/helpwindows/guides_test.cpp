@@ -1,9 +1,20 @@
+#include "helpwindows_fixture.h"
+
 #include "help/helpwindow.h"
 #include "help/rtf/rtfreader.h"
+#include "language/language.h"
+#include "screens/displaywindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -131,4 +142,93 @@ TEST(Guides, StoredGuideIsTheEnglishGuideWithItsSections)
     const QTextCharFormat format = body.begin().fragment().charFormat();
     EXPECT_EQ(format.foreground().color(), QColor(Qt::black));
     EXPECT_LT(format.fontWeight(), QFont::Bold);
+}
+
+namespace {
+
+class GuideQuotesTest : public HelpWindowsTest
+{
+protected:
+    QString text(const QString &window, const char *name)
+    {
+        auto *widget = child(window, QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            return button->text().remove(QLatin1Char('&'));
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            return label->text().trimmed();
+        return {};
+    }
+    // What a user meets on the way through a 6/49 lottery in the language the flag chose,
+    // from the main window to the display window's menu and the printer question.
+    QStringList shownTexts()
+    {
+        QStringList shown;
+        for (const char *name : {"cmd649", "cmdS7", "btnCst", "cmdAbout", "CmdHlp"})
+            shown << text(names::MainWindow, name);
+        click(names::MainWindow, "cmdS7");
+        shown << text(names::EntryS7, "lblS7");
+        click(names::MainWindow, "cmd649");
+        shown << text(names::Entry649, "lbl649ent");
+        for (int n : {7, 12, 12, 19, 23, 31, 42})
+            click(names::Entry649, QStringLiteral("btnS%1").arg(n));
+        // One step to the right from the start, as the guides' example.
+        QTest::keyClick(child(names::Entry649, "Slider1"), Qt::Key_Right);
+        shown << text(names::Entry649, "lblSliVal");
+        click(names::Entry649, "btnNext");
+        for (const char *name : {"optSel5", "optSel10", "optSel20", "disSel", "prnSel", "cmdClose"})
+            shown << text(names::SelectPrn649, name);
+        click(names::SelectPrn649, "disSel");
+        auto *display = forms().form<DisplayWindow>(names::Display649);
+        const QPoint at(20, 20);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, display->mapToGlobal(at));
+        QApplication::sendEvent(display, &event);
+        auto *menu = display->findChild<QMenu *>(QStringLiteral("mnuDisplay"));
+        EXPECT_NE(menu, nullptr);
+        if (menu) {
+            for (QAction *action : menu->actions()) {
+                if (!action->isSeparator())
+                    shown << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+            }
+            menu->hide();
+        }
+        boxes.queue(MsgAnswer::Cancel);
+        click(names::SelectPrn649, "prnSel");
+        // The boxes by what the guides quote of them: the title of the box that ends the entry,
+        // the text of the others.
+        for (const ShownMessage &box : boxes.shown())
+            shown << (box.title == QLatin1String("Entry of Draws done") ? box.title : box.text);
+        return shown;
+    }
+};
+
+} // namespace
+
+// Each guide quotes the program's own texts in its language: the buttons it names, the
+// labels the entry screens show (the Super 7 screen its own), the slider's line one step to
+// the right of the start, the menu of the window with the tickets and the boxes on the way.
+TEST_F(GuideQuotesTest, EachGuideQuotesWhatTheProgramShowsInItsLanguage)
+{
+    const struct { const char *flag; std::uint8_t language; } guides[] = {
+        {"PicUK", English}, {"picFRA", French}, {"picGER", German}, {"PicITA", Italian},
+        {"picSPA", Spanish}};
+    for (const auto &g : guides) {
+        SCOPED_TRACE(g.flag);
+        click(names::MainWindow, "CmdHlp");
+        clickLabel(names::Help, g.flag);
+        ASSERT_EQ(LangCode(), g.language);
+        const QString guide = child<QTextEdit>(names::Help, "RtfBoxHlp")->toPlainText();
+        boxes.clear();
+        const QStringList shown = shownTexts();
+        EXPECT_EQ(boxes.texts(), (QStringList{"This number was already entered", "Click Next or Undo",
+                                             "Is the printer on?",
+                                             "The Printer was not ready, Close Numora"}));
+        for (const QString &quote : shown)
+            EXPECT_TRUE(guide.contains(quote)) << quote.toStdString();
+
+        // The next language starts from a fresh run.
+        forms().unloadAll();
+        engine::resetState();
+        forms().show(names::MainWindow);
+    }
 }

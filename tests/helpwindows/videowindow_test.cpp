@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QVideoFrame>
 #include <QVideoSink>
-#include <QVideoWidget>
 
 using namespace numora;
 namespace names = numora::names;
@@ -28,7 +27,7 @@ public:
     QString fileName() const override { return m_file; }
     void open() override { *m_log << "open"; m_error = m_atOpen; }
     void play() override { *m_log << "play"; }
-    void setDisplay(QVideoWidget *surface) override { *m_log << "display " + surface->objectName(); }
+    void setDisplay(QVideoSink *sink) override { *m_log << "display " + sink->parent()->objectName(); }
     void close() override { *m_log << "close"; }
     Error error() const override { *m_log << "error"; return m_error; }
 
@@ -166,7 +165,8 @@ TEST_F(VideoWindowTest, RealPlayerPlaysTheHelpVideoIntoPicVideo)
     QWidget *video = forms().show(names::Video);
     QMediaPlayer *player = realPlayer();
     ASSERT_NE(player, nullptr);
-    QVideoSink *sink = child<QVideoWidget>(names::Video, "picVideo")->videoSink();
+    auto *picture = child<VideoPicture>(names::Video, "picVideo");
+    QVideoSink *sink = picture->sink();
     bool framed = false;
     QObject::connect(sink, &QVideoSink::videoFrameChanged, video,
                      [&framed](const QVideoFrame &frame) { framed = framed || frame.isValid(); });
@@ -182,6 +182,14 @@ TEST_F(VideoWindowTest, RealPlayerPlaysTheHelpVideoIntoPicVideo)
     EXPECT_EQ(player->playbackState(), QMediaPlayer::PlayingState);
     EXPECT_GT(player->duration(), 10000);
     EXPECT_TRUE(boxes.shown().isEmpty());
+    // The frame reached the picture itself, which paints it with the window.
+    EXPECT_TRUE(picture->hasFrame());
+    const QImage painted = picture->grab().toImage();
+    bool drawn = false;
+    for (int y = 0; y < painted.height() && !drawn; y += 4)
+        for (int x = 0; x < painted.width() && !drawn; x += 4)
+            drawn = painted.pixel(x, y) != QColor(Qt::black).rgb();
+    EXPECT_TRUE(drawn) << "picVideo painted nothing but black";
 
     video->close();
     EXPECT_EQ(player->playbackState(), QMediaPlayer::StoppedState);

@@ -151,27 +151,27 @@ TEST_F(AboutTest, AgreementThatCannotBeReadIsReportedAboveTheStoredCopy)
     EXPECT_TRUE(boxes.shown().isEmpty());
 }
 
-TEST_F(AboutTest, ViewerNotesSpeakTheLanguageInForce)
+TEST_F(AboutTest, ViewerNotesAreEnglishWhateverTheLanguage)
 {
     const QString path = QDir::toNativeSeparators(QDir(folder.path()).filePath("NumoraUela.rtf"));
-    const struct { std::uint8_t language; QString note; } cases[] = {
-        {NotChosen, "The file \"" + path + "\" was not found. The copy of the agreement kept in the "
-                    "program is shown below."},
-        {French, "Le fichier « " + path + " » est introuvable. La copie du contrat conservée dans le "
-                 "programme est affichée ci-dessous."},
-        {German, "Die Datei „" + path + "“ wurde nicht gefunden. Unten steht die im Programm "
-                 "hinterlegte Fassung des Vertrags."},
-        {Italian, "Il file «" + path + "» non è stato trovato. Di seguito è mostrata la copia del "
-                  "contratto conservata nel programma."},
-        {Spanish, "No se ha encontrado el archivo «" + path + "». A continuación se muestra la copia "
-                  "del contrato guardada en el programa."},
+    const struct { const char *name; QByteArray file; QString note; } cases[] = {
+        {"missing", {}, "The file \"" + path + "\" was not found. The copy of the agreement kept in "
+                        "the program is shown below."},
+        {"damaged", "{\\rtf1\\ansi Kept text.\\par}}", "The file \"" + path + "\" is damaged: the "
+                    "closing brace at byte 27 has no opening brace. The part that could be read is "
+                    "shown below."},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(int(c.language));
-        LangCode() = c.language;
-        click(names::About, "btnUela");
-        EXPECT_EQ(agreementText().section('\n', 0, 0), c.note);
-        EXPECT_EQ(LangCode(), c.language) << "the viewer stores no language";
+    for (const std::uint8_t language : {NotChosen, English, French, German, Italian, Spanish}) {
+        for (const auto &c : cases) {
+            SCOPED_TRACE(testing::Message() << c.name << " in language " << int(language));
+            QFile::remove(QDir(folder.path()).filePath("NumoraUela.rtf"));
+            if (!c.file.isEmpty())
+                writeAgreement(c.file);
+            LangCode() = language;
+            click(names::About, "btnUela");
+            EXPECT_EQ(agreementText().section('\n', 0, 0), c.note);
+            EXPECT_EQ(LangCode(), language) << "the viewer stores no language";
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,16 @@ TEST_F(PlatformTest, StartSysInfo)
              d.addFile("C:\\Common\\MSINFO32.EXE"); },
          {"C:\\Common\\MSINFO32.EXE"}, false},
         {"nothing found", [](MemoryKeyStore &, RecordingShell &) {}, {}, true},
+#ifndef _WIN32
+        {"no registry: the desktop's own program",
+         [](MemoryKeyStore &, RecordingShell &d) { d.addProgram("hardinfo", "/usr/bin/hardinfo"); },
+         {"/usr/bin/hardinfo"}, false},
+        {"the registry's program before the desktop's",
+         [](MemoryKeyStore &s, RecordingShell &d) {
+             s.setString(kHKeyLocalMachine, kMsInfo, "PATH", "/opt/info");
+             d.addProgram("hardinfo", "/usr/bin/hardinfo"); },
+         {"/opt/info"}, false},
+#endif
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -135,44 +146,117 @@ TEST_F(PlatformTest, StartSysInfo)
     }
 }
 
-TEST(SysInfoKeyStoreTest, AnswersThePathOfTheFirstProgramInstalled)
+#ifndef _WIN32
+// Stand-ins for the desktops' programs on a PATH of their own: each one that runs writes its
+// name and arguments to a file. System Information is started through the real shell.
+class DesktopSysInfoTest : public ::testing::Test
 {
-    QTemporaryDir bin;
-    ASSERT_TRUE(bin.isValid());
-    auto install = [&](const QString &name) {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(bin.isValid());
+        ASSERT_TRUE(work.isValid());
+        savedPath = qgetenv("PATH");
+        savedDesktop = qgetenv("XDG_CURRENT_DESKTOP");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        setMessages(&boxes);
+    }
+    void TearDown() override
+    {
+        qputenv("PATH", savedPath);
+        qputenv("XDG_CURRENT_DESKTOP", savedDesktop);
+        setMessages(nullptr);
+    }
+
+    // A stand-in that records its start; `startable` false gives it an interpreter that is
+    // not there, so it is found on the PATH but cannot start.
+    void install(const QString &name, bool startable = true)
+    {
         QFile file(QDir(bin.path()).filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n");
+        file.write(startable ? "#!/bin/sh\n" : "#!/nonexistent/sh\n");
+        file.write("printf '%s\\n' \"${0##*/} $*\" >> '" + QFile::encodeName(startsFile()) + "'\n");
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString startsFile() const { return QDir(work.path()).filePath("started"); }
+
+    // The line the started stand-in wrote, waiting for it as it runs on its own.
+    QString started() const
+    {
+        QFile file(startsFile());
+        for (int i = 0; i < 500 && !file.exists(); ++i)
+            QThread::msleep(10);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromLocal8Bit(file.readAll()).trimmed();
+    }
+
+    QTemporaryDir bin;
+    QTemporaryDir work;
+    QByteArray savedPath;
+    QByteArray savedDesktop;
+    ScriptedMessages boxes;
+};
+
+TEST_F(DesktopSysInfoTest, StartsTheFirstDesktopProgramOnThePath)
+{
+    const struct
+    {
+        const char *name;
+        QStringList installed;      // stand-ins that start
+        QStringList broken;         // stand-ins that are found but cannot start
+        const char *desktop;        // XDG_CURRENT_DESKTOP
+        QString started;            // empty: none, and the message
+    } cases[] = {
+        {"none installed", {}, {}, "GNOME", {}},
+        {"GNOME's About page", {"gnome-control-center"}, {}, "", "gnome-control-center info-overview"},
+        {"KDE's Info Center", {"kinfocenter"}, {}, "", "kinfocenter"},
+        {"About Xfce", {"xfce4-about"}, {}, "", "xfce4-about"},
+        {"MATE's system tab", {"mate-system-monitor"}, {}, "", "mate-system-monitor --show-system-tab"},
+        {"HardInfo", {"hardinfo"}, {}, "", "hardinfo"},
+        {"the first of several", {"hardinfo", "xfce4-about", "kinfocenter", "gnome-control-center"}, {}, "", "gnome-control-center info-overview"},
+        {"the running desktop's own first", {"hardinfo", "kinfocenter", "gnome-control-center"}, {}, "KDE", "kinfocenter"},
+        {"desktop names are a list", {"hardinfo", "xfce4-about", "gnome-control-center"}, {}, "X-Generic:xfce", "xfce4-about"},
+        {"another desktop's program on its own", {"kinfocenter"}, {}, "GNOME", "kinfocenter"},
+        {"one that cannot start, the next starts", {"hardinfo"}, {"gnome-control-center"}, "GNOME", "hardinfo"},
+        {"none that can start", {}, {"kinfocenter", "hardinfo"}, "", {}},
+        {"a program not in the list", {"gnome-system-monitor"}, {}, "GNOME", {}},
     };
-    const QStringList programs = SysInfoKeyStore::defaultPrograms();
-    SysInfoKeyStore store(programs, {bin.path()});
-    setKeyStore(&store);
-    QString keyVal;
+    const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const QString &entry : QDir(bin.path()).entryList(QDir::Files))
+            QFile::remove(QDir(bin.path()).filePath(entry));
+        QFile::remove(startsFile());
+        for (const QString &name : c.installed)
+            install(name);
+        for (const QString &name : c.broken)
+            install(name, false);
+        qputenv("XDG_CURRENT_DESKTOP", c.desktop);
+        ScriptedMessages shown;
+        setMessages(&shown);
 
-    // None installed: the key is missing, as on a system without System Information.
-    EXPECT_FALSE(GetKeyValue(kHKeyLocalMachine, kMsInfo, "PATH", keyVal));
+        StartSysInfo();
 
-    install(QStringLiteral("lshw-gtk"));
-    install(QStringLiteral("kinfocenter"));
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, kMsInfo, "PATH", keyVal));
-    EXPECT_EQ(keyVal, QDir(bin.path()).filePath("kinfocenter"));
-
-    // Nothing else is answered.
-    EXPECT_FALSE(GetKeyValue(kHKeyLocalMachine, kMsInfo, "MSINFO", keyVal));
-    EXPECT_FALSE(GetKeyValue(kHKeyLocalMachine, kLocation, "MSINFO", keyVal));
-    EXPECT_FALSE(GetKeyValue(0x80000001u, kMsInfo, "PATH", keyVal));
-    EXPECT_EQ(keyVal, "");
-    setKeyStore(nullptr);
+        if (c.started.isEmpty()) {
+            EXPECT_EQ(shown.texts(), QStringList{unavailable});
+            EXPECT_FALSE(QFile::exists(startsFile()));
+        } else {
+            EXPECT_EQ(shown.texts(), QStringList{});
+            EXPECT_EQ(started(), c.started);
+        }
+    }
 }
+#endif
 
 TEST(SystemShellTest, ReportsAProgramThatCannotStart)
 {
     QTemporaryDir dir;
     SystemShell system;
-    EXPECT_FALSE(system.startProgram(QDir(dir.path()).filePath("no-such-program")));
-    EXPECT_FALSE(system.startProgram(QString()));
+    EXPECT_FALSE(system.startProgram(QDir(dir.path()).filePath("no-such-program"), {}));
+    EXPECT_FALSE(system.startProgram(QString(), {}));
     EXPECT_FALSE(system.fileExists(dir.path())); // a folder is not a program file
     EXPECT_FALSE(system.fileExists(QString()));
 }

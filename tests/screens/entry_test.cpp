@@ -28,8 +28,8 @@ namespace {
 class SnapshotMessages : public ScriptedMessages
 {
 public:
-    MsgAnswer show(const QString &text, MsgButtons buttons, const QString &title,
-                   MsgIcon icon) override
+    MsgAnswer show(const QString &text, MsgButtons buttons, const QString &title, MsgIcon icon,
+                   QWidget *owner) override
     {
         if (auto *settings = forms().isLoaded(names::LottSet) ? forms().form(names::LottSet) : nullptr) {
             QStringList texts;
@@ -37,7 +37,7 @@ public:
                 texts << settings->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
             boxTexts << texts.join(QLatin1Char('|'));
         }
-        return ScriptedMessages::show(text, buttons, title, icon);
+        return ScriptedMessages::show(text, buttons, title, icon, owner);
     }
     QStringList boxTexts;
 };
@@ -304,6 +304,29 @@ TEST_F(EntryTest, SliderSetsTheSkew)
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(groove.right(), thumb.y()));
     EXPECT_EQ(engine::skewPercent(LottKind::Lott649), 90);
     EXPECT_EQ(slider->property(EntryScreen::kPopupText).toString(), " 90");
+
+    // From the start at 20 an arrow key moves one step either way; a click beside the thumb
+    // moves five, or to the end, so 30 is an arrow key's step and no click's.
+    const QPoint leftEnd(groove.left() + 2, groove.center().y());
+    const QPoint rightEnd(groove.right() - 2, groove.center().y());
+    const struct { const char *move; int from; int to; } moves[] = {
+        {"Right", 2, 3}, {"Left", 3, 2}, {"click right", 2, 7}, {"click left", 7, 2},
+        {"click left", 2, 0}, {"click right", 0, 5}, {"click right", 5, 9}, {"click left", 9, 4},
+    };
+    for (const auto &m : moves) {
+        SCOPED_TRACE(m.move);
+        {
+            const QSignalBlocker quiet(slider);
+            slider->setValue(m.from);
+        }
+        const QString move = QString::fromLatin1(m.move);
+        if (move == "Right" || move == "Left")
+            QTest::keyClick(slider, move == "Right" ? Qt::Key_Right : Qt::Key_Left);
+        else
+            QTest::mouseClick(slider, Qt::LeftButton, {}, move.endsWith("right") ? rightEnd : leftEnd);
+        EXPECT_EQ(slider->value(), m.to);
+        EXPECT_EQ(label->text(), QString("Percent chance of lucky numbers= %1").arg(m.to * 10));
+    }
 }
 
 TEST_F(EntryTest, PercentLabelClickLeavesPopUpTextAndToolTip)

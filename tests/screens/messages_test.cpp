@@ -1,5 +1,8 @@
 #include "screens/services/messages.h"
 
+#include "screens/services/forms.h"
+#include "screens/services/names.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -8,6 +11,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
@@ -185,6 +189,61 @@ TEST(RealBoxLook, WideEnoughForItsTitle)
         EXPECT_EQ(buttons, 1);
         EXPECT_TRUE(modal);
     }
+}
+
+// A box belongs to the window the user was in: the active window, else the main window. It is
+// that window's child and transient for it, which the window system reads as its owner
+// (WM_TRANSIENT_FOR on X11, xdg_toplevel.set_parent on Wayland).
+TEST(RealBoxOwner, ActiveWindowElseMainWindowElseNone)
+{
+    forms().registerForm(names::MainWindow, [] { return new Form; });
+    EXPECT_EQ(boxOwner(), nullptr); // nothing loaded, nothing active
+
+    QWidget *mainWindow = forms().form(names::MainWindow);
+    EXPECT_EQ(boxOwner(), mainWindow);
+
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_EQ(QApplication::activeWindow(), &other);
+    EXPECT_EQ(boxOwner(), &other);
+
+    QObject context;
+    QWidget *parent = nullptr;
+    QWindow *transientParent = nullptr;
+    QTimer::singleShot(0, &context, [&] {
+        if (QMessageBox *box = openBox()) {
+            parent = box->parentWidget();
+            transientParent = box->windowHandle()->transientParent();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    EXPECT_EQ(BoxMessages().show("Entry of Draws done", MsgButtons::Ok, "Click Next or Undo"),
+              MsgAnswer::Ok);
+    EXPECT_EQ(parent, &other);
+    ASSERT_NE(transientParent, nullptr);
+    EXPECT_EQ(transientParent, other.windowHandle());
+
+    other.hide();
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_EQ(boxOwner(), mainWindow);
+    forms().unloadAll();
+}
+
+// The owner may go while its box is open (the program ends, say); the box goes with it and the
+// answer is Cancel, with nothing deleted twice.
+TEST(RealBoxOwner, OwnerClosedWhileTheBoxIsOpen)
+{
+    auto *owner = new QWidget;
+    owner->show();
+    QApplication::setActiveWindow(owner);
+    QObject context;
+    QTimer::singleShot(0, &context, [&] { delete owner; });
+    QTimer::singleShot(3000, &context, [] {
+        if (QWidget *box = openBox())
+            box->hide();
+    });
+    EXPECT_EQ(BoxMessages().show("Is the printer on?", MsgButtons::OkCancel), MsgAnswer::Cancel);
 }
 
 } // namespace

@@ -1,15 +1,23 @@
 #include "screens/services/printer.h"
 
 #include "language/language.h"
+#include "screens/services/printerdevice.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace numora {
 namespace {
@@ -97,7 +105,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(PdfPage, PageSentThroughPrintSupportReadsBackLineByLine)
+TEST_F(PdfPage, PageReadsBackLineByLine)
 {
     const QString path = m_dir.filePath("page.pdf");
     PdfPrinter pdf(path);
@@ -171,13 +179,114 @@ TEST(SafeMargins, HalfAnInchOrTheDevicesOwnMinimumWhereLarger)
     EXPECT_EQ(safeMargins({20, 3, 12.7, 25}), QMarginsF(20, 12.7, 12.7, 25));
 }
 
-TEST(PdfPrinter, UnwritableFileIsReportedNotPrinted)
+TEST(PdfPrinter, UnwritableFileIsReportedWithItsPath)
 {
     PdfPrinter pdf("/nonexistent-folder/page.pdf");
     pdf.printLine("NUMORA  5");
     const PrintResult result = pdf.endDoc();
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_TRUE(result.error.startsWith("The PDF file \"/nonexistent-folder/page.pdf\" could not be saved: "))
+        << result.error.toStdString();
+}
+
+// A full disk: a small file system of its own, filled up. Only root may make one here.
+TEST(PdfPrinter, AFullDiskIsReportedAndLeavesTheEarlierFileAsItWas)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "a full file system of its own needs root to mount";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path()}) != 0)
+        GTEST_SKIP() << "no tmpfs could be mounted";
+    struct Unmount
+    {
+        QString path;
+        ~Unmount() { QProcess::execute("umount", {path}); }
+    } unmount{dir.path()};
+
+    const QString path = dir.filePath("tickets.pdf");
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier tickets");
+        ASSERT_TRUE(earlier.flush());
+        QFile filler(dir.filePath("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(1024, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    PdfPrinter pdf(path);
+    pdf.printLine("NUMORA  5 SELECTIONS:");
+    const PrintResult result = pdf.endDoc();
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error.section(": ", 1).section("\n\n", 0, 0), QString::fromLocal8Bit(strerror(ENOSPC)))
+        << result.error.toStdString();
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "earlier tickets");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "tickets.pdf"}));
+}
+
+// What pdftotext reads of a file's pages: each page's size and each word with its box.
+QStringList pageGeometry(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox", path, "-"});
+    if (!pdftotext.waitForFinished(10000))
+        return {};
+    static const QRegularExpression item(R"re(<(page|word) [^>]*>[^<]*)re");
+    QStringList found;
+    for (auto it = item.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput())); it.hasNext();)
+        found << it.next().captured(0);
+    return found;
+}
+
+TEST_F(PdfPage, SavedPageIsThePageThePrinterGets)
+{
+    const QStringList lines{"", "", "NUMORA  5 SELECTIONS:", "", "", " 3  11  19  24  38  45 ",
+                            "", " 45  3  19  7  1  49 "};
+    // The print system's device on A4 paper, as the print module draws on a printer.
+    const QString printed = m_dir.filePath("printed.pdf");
+    QPrinter device(QPrinter::HighResolution);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(printed);
+    device.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_TRUE(printLines(device, lines).ok);
+
+    const QString saved = m_dir.filePath("saved.pdf");
+    PdfPrinter pdf(saved, QLocale(QLocale::German, QLocale::Germany));
+    for (const QString &line : lines)
+        pdf.printLine(line);
+    ASSERT_TRUE(pdf.endDoc().ok);
+
+    const QStringList geometry = pageGeometry(saved);
+    ASSERT_GT(geometry.size(), 10);
+    EXPECT_EQ(geometry, pageGeometry(printed));
+}
+
+TEST_F(PdfPage, PaperFollowsTheLocalesMeasurement)
+{
+    // Paper sizes in points: Letter 8.5 x 11 inches, A4 210 x 297 mm.
+    const struct { QLocale locale; QSizeF points; } cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), {612, 792}},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), {595.3, 841.9}},
+        {QLocale(QLocale::German, QLocale::Germany), {595.3, 841.9}},
+        {QLocale(QLocale::Spanish, QLocale::Mexico), {595.3, 841.9}},
+    };
+    static const QRegularExpression page(R"re(<page width="([0-9.]+)" height="([0-9.]+)")re");
+    for (const auto &c : cases) {
+        const QString path = m_dir.filePath(c.locale.name() + ".pdf");
+        PdfPrinter pdf(path, c.locale);
+        pdf.printLine("NUMORA  5");
+        ASSERT_TRUE(pdf.endDoc().ok);
+        const QStringList geometry = pageGeometry(path);
+        ASSERT_FALSE(geometry.isEmpty()) << c.locale.name().toStdString();
+        const auto m = page.match(geometry[0]);
+        ASSERT_TRUE(m.hasMatch()) << geometry[0].toStdString();
+        EXPECT_NEAR(m.captured(1).toDouble(), c.points.width(), 1) << c.locale.name().toStdString();
+        EXPECT_NEAR(m.captured(2).toDouble(), c.points.height(), 1) << c.locale.name().toStdString();
+    }
 }
 
 } // namespace

@@ -9,17 +9,31 @@
 #include "screens/services/names.h"
 #include "screens/selectionscreen.h"
 #include "screens/services/geometry.h"
+#include "screens/services/savedialogs.h"
 #include "screens/services/textcanvas.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMenu>
+#include <QProcess>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
+#include <functional>
 #include <set>
+
+#include <sys/prctl.h>
+#include <unistd.h>
 
 using namespace numora;
 using engine::LottKind;
@@ -324,7 +338,7 @@ TEST_F(SelectionsTest, CtrlCAndTheMenusCopyPutTheShownTicketsOnTheClipboard)
     clipboard->setText("earlier text");
     QMenu *menu = openMenu(window);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
+    ASSERT_EQ(menu->actions().size(), 2);
     QAction *copy = menu->actions()[0];
     EXPECT_EQ(copy->text(), "Copy");
     EXPECT_TRUE(copy->isEnabled());
@@ -360,26 +374,41 @@ TEST_F(SelectionsTest, ADisplayWindowWithoutLinesLeavesTheClipboardAlone)
     QMenu *menu = openMenu(window);
     ASSERT_NE(menu, nullptr);
     EXPECT_FALSE(menu->actions()[0]->isEnabled());
+    EXPECT_FALSE(menu->actions()[1]->isEnabled()); // Save as PDF, nothing to save
     menu->actions()[0]->trigger();
     menu->hide();
     window->copyTickets();
     EXPECT_EQ(clipboard->text(), "earlier text");
     EXPECT_TRUE(menu->actions()[0]->isEnabled()); // Ctrl+C stays live once the menu is gone
+    EXPECT_TRUE(menu->actions()[1]->isEnabled());
+
+    // Ctrl+S and the menu's entry ask nothing and write nothing.
+    ScriptedSaveDialogs dialogs;
+    setSaveDialogs(&dialogs);
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    window->savePdf();
+    setSaveDialogs(nullptr);
+    EXPECT_TRUE(dialogs.asked().isEmpty());
+    EXPECT_TRUE(boxes.shown().isEmpty());
 }
 
-TEST_F(SelectionsTest, CopyCaptionFollowsTheLanguageWhenTheMenuOpens)
+TEST_F(SelectionsTest, MenuCaptionsFollowTheLanguageWhenTheMenuOpens)
 {
     handOver(LottKind::LottCst, 20);
     click(names::SelectPrnCst, "disSel");
     DisplayWindow *window = display(LottKind::LottCst);
-    const struct { std::uint8_t lang; const char *caption; } cases[] = {
-        {2, "Copier"}, {3, "Kopieren"}, {4, "Copia"}, {5, "Copiar"}, {1, "Copy"}, {0, "Copy"},
+    const struct { std::uint8_t lang; const char *copy; const char *save; } cases[] = {
+        {2, "Copier", "Enregistrer en PDF..."}, {3, "Kopieren", "Als PDF speichern..."},
+        {4, "Copia", "Salva come PDF..."},      {5, "Copiar", "Guardar como PDF..."},
+        {1, "Copy", "Save as PDF..."},          {0, "Copy", "Save as PDF..."},
     };
     for (const auto &c : cases) {
         LangCode() = c.lang;
         QMenu *menu = openMenu(window);
         ASSERT_NE(menu, nullptr);
-        EXPECT_EQ(menu->actions()[0]->text(), QString::fromUtf8(c.caption)) << int(c.lang);
+        EXPECT_EQ(menu->actions()[0]->text(), QString::fromUtf8(c.copy)) << int(c.lang);
+        EXPECT_EQ(menu->actions()[1]->text(), QString::fromUtf8(c.save)) << int(c.lang);
+        EXPECT_EQ(menu->actions()[1]->shortcut(), QKeySequence("Ctrl+S"));
         menu->hide();
     }
     EXPECT_EQ(LangCode(), 0); // read, not set
@@ -388,13 +417,14 @@ TEST_F(SelectionsTest, CopyCaptionFollowsTheLanguageWhenTheMenuOpens)
 
 TEST_F(SelectionsTest, APageThePrinterDidNotTakeIsReportedInTheLanguage)
 {
-    const struct { std::uint8_t lang; const char *sentence; const char *title; } cases[] = {
-        {0, "Your selections were not printed.", "Print"},
-        {1, "Your selections were not printed.", "Print"},
-        {2, "Vos grilles n’ont pas été imprimées.", "Impression"},
-        {3, "Ihre Tippreihen wurden nicht gedruckt.", "Drucken"},
-        {4, "Le combinazioni non sono state stampate.", "Stampa"},
-        {5, "Sus combinaciones no se han impreso.", "Impresión"},
+    // Each box names the menu entries in its own language.
+    const struct { std::uint8_t lang; const char *sentence; const char *title; const char *save; const char *copy; } cases[] = {
+        {0, "Your selections were not printed.", "Print", "\"Save as PDF...\"", "\"Copy\""},
+        {1, "Your selections were not printed.", "Print", "\"Save as PDF...\"", "\"Copy\""},
+        {2, "Vos grilles n’ont pas été imprimées.", "Impression", "« Enregistrer en PDF... »", "« Copier »"},
+        {3, "Ihre Tippreihen wurden nicht gedruckt.", "Drucken", "„Als PDF speichern...“", "„Kopieren“"},
+        {4, "Le combinazioni non sono state stampate.", "Stampa", "«Salva come PDF...»", "«Copia»"},
+        {5, "Sus combinaciones no se han impreso.", "Impresión", "«Guardar como PDF...»", "«Copiar»"},
     };
     SystemPrinter noPrinter([] { return QPrinterInfo(); });
     setPrinter(&noPrinter);
@@ -410,12 +440,246 @@ TEST_F(SelectionsTest, APageThePrinterDidNotTakeIsReportedInTheLanguage)
         EXPECT_EQ(boxes.texts()[0], "Is the printer on?"); // the question keeps its words
         const ShownMessage &box = boxes.shown()[1];
         const QString reason = printFailureText(PrintFailure::NoPrinter);
-        EXPECT_EQ(box, (ShownMessage{QString::fromUtf8(c.sentence) + "\n\n" + reason,
-                                     QString::fromUtf8(c.title), MsgButtons::Ok, MsgIcon::Critical}))
-            << int(c.lang);
+        const QStringList parts = box.text.split("\n\n");
+        ASSERT_EQ(parts.size(), 3) << box.text.toStdString();
+        EXPECT_EQ(parts.mid(0, 2), (QStringList{QString::fromUtf8(c.sentence), reason}));
+        EXPECT_TRUE(parts[2].contains(QString::fromUtf8(c.save))) << parts[2].toStdString();
+        EXPECT_TRUE(parts[2].contains(QString::fromUtf8(c.copy))) << parts[2].toStdString();
+        EXPECT_EQ(box.title, QString::fromUtf8(c.title));
+        EXPECT_EQ(box.buttons, MsgButtons::Ok);
+        EXPECT_EQ(box.icon, MsgIcon::Critical);
+        EXPECT_EQ(box.owner, names::SelectPrn649) << "blocks the selection screen alone";
         reasons << reason;
     }
     EXPECT_EQ(reasons[0], "No default printer is set up on this computer.");
     EXPECT_EQ(reasons[0], reasons[1]);
     EXPECT_EQ(QSet<QString>(reasons.begin() + 1, reasons.end()).size(), 5);
+}
+
+namespace {
+
+// The text pdftotext reads from a PDF file, its lines simplified, empty ones left out.
+QStringList pdfLines(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    if (!pdftotext.waitForFinished(10000))
+        return {"pdftotext did not finish"};
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\n')) {
+        if (!line.simplified().isEmpty())
+            lines << line.simplified();
+    }
+    return lines;
+}
+
+// The save dialogs answered from a script, and a folder for the files.
+class SavePdfTest : public SelectionsTest
+{
+protected:
+    void SetUp() override
+    {
+        SelectionsTest::SetUp();
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        ASSERT_TRUE(folder.isValid());
+        setSaveDialogs(&dialogs);
+    }
+    void TearDown() override
+    {
+        setSaveDialogs(nullptr);
+        SelectionsTest::TearDown();
+    }
+    DisplayWindow *shown(LottKind kind)
+    {
+        handOver(kind, 20);
+        click(SelectionScreen::nameOf(kind), "disSel");
+        return display(kind);
+    }
+    void pressCtrlS(DisplayWindow *window)
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    }
+
+    QTemporaryDir folder;
+    ScriptedSaveDialogs dialogs;
+};
+
+// An ordinary user's rights for its lifetime where the tests run as root, for whom no file or
+// folder is read-only: real and effective ids of nobody, root kept as the saved id to return to.
+class AsOrdinaryUser
+{
+public:
+    AsOrdinaryUser()
+    {
+        constexpr uid_t nobody = 65534;
+        if (geteuid() == 0)
+            m_switched = setresgid(nobody, nobody, 0) == 0 && setresuid(nobody, nobody, 0) == 0;
+    }
+    ~AsOrdinaryUser()
+    {
+        if (m_switched) {
+            EXPECT_EQ(setresuid(0, 0, 0), 0);
+            EXPECT_EQ(setresgid(0, 0, 0), 0);
+            // A change of ids leaves the process undumpable; the sanitizer build's leak
+            // checker needs it dumpable.
+            prctl(PR_SET_DUMPABLE, 1);
+        }
+    }
+    AsOrdinaryUser(const AsOrdinaryUser &) = delete;
+    AsOrdinaryUser &operator=(const AsOrdinaryUser &) = delete;
+
+private:
+    bool m_switched = false;
+};
+
+} // namespace
+
+TEST_F(SavePdfTest, CtrlSSavesThePrintedPageOfTheLinesShownAndKeepsTheWindow)
+{
+    const struct { LottKind kind; const char *lottery; QStringList header; } cases[] = {
+        {LottKind::Lott649, "649", {"NUMORA 5 SELECTIONS:"}},
+        {LottKind::LottS7, "super7", {"NUMORA 5", "SUPER SEVEN SELECTIONS:"}},
+        {LottKind::LottCst, "custom-4-30", {"Numora Custom Mode 5", "Customized lottery 4/30 SELECTIONS:"}},
+    };
+    engine::state().cst = {4, 30, 4, 0, 1};
+    for (const auto &c : cases) {
+        DisplayWindow *window = shown(c.kind);
+        ASSERT_NE(window, nullptr);
+        const int ends = ending.endCalls();
+        const QString path = folder.filePath(QStringLiteral("tickets %1.pdf").arg(c.lottery));
+        dialogs.queue(path);
+        pressCtrlS(window);
+
+        ASSERT_FALSE(dialogs.asked().isEmpty());
+        const AskedSave asked = dialogs.asked().last();
+        EXPECT_EQ(asked.caption, "Save as PDF");
+        EXPECT_EQ(asked.filter, "PDF documents (*.pdf)");
+        const QString name = QStringLiteral("numora-%1-%2.pdf")
+                                 .arg(c.lottery, QDate::currentDate().toString("yyyy-MM-dd"));
+        EXPECT_EQ(QFileInfo(asked.offered).fileName(), name);
+        QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir(documents).exists())
+            documents = QDir::homePath();
+        EXPECT_EQ(QFileInfo(asked.offered).absolutePath(), QDir(documents).absolutePath());
+
+        // Exactly the lines shown, under the printed page's header.
+        const QStringList tickets = window->ticketsText().split('\n');
+        ASSERT_EQ(tickets.size(), 5);
+        EXPECT_EQ(pdfLines(path), c.header + tickets) << int(c.kind);
+        EXPECT_TRUE(boxes.shown().isEmpty()) << boxes.texts().join('|').toStdString();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->ticketsText().split('\n'), tickets);
+        EXPECT_EQ(ending.endCalls(), ends);
+
+        // The file holds the page that Print sends the printer.
+        paper = RecordingPrinter();
+        click(SelectionScreen::nameOf(c.kind), "prnSel");
+        ASSERT_EQ(paper.pages().size(), 1);
+        EXPECT_EQ(paper.pages()[0], DisplayWindow::page(c.kind, window->selectionLines()));
+        boxes.clear();
+    }
+}
+
+TEST_F(SavePdfTest, AFileThatCannotBeWrittenIsReportedAndTheWindowKeepsItsLines)
+{
+    using P = QFileDevice;
+    const auto readable = P::ReadOwner | P::ReadGroup | P::ReadOther | P::ExeOwner | P::ExeGroup | P::ExeOther;
+    const auto writable = P::WriteOwner | P::WriteGroup | P::WriteOther;
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), readable | writable));
+    const QDir dir(folder.path());
+    ASSERT_TRUE(dir.mkdir("locked"));
+    ASSERT_TRUE(QFile::setPermissions(dir.filePath("locked"), readable));
+    ASSERT_TRUE(dir.mkdir("tickets.pdf"));
+    {
+        QFile kept(dir.filePath("kept.pdf"));
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+        kept.write("earlier tickets");
+    }
+    ASSERT_TRUE(QFile::setPermissions(dir.filePath("kept.pdf"), P::ReadOwner | P::ReadGroup | P::ReadOther));
+
+    DisplayWindow *window = shown(LottKind::Lott649);
+    ASSERT_NE(window, nullptr);
+    const QString tickets = window->ticketsText();
+    const struct { const char *name; const char *path; QString reason; } cases[] = {
+        {"a folder that cannot be written", "locked/tickets.pdf", QString::fromLocal8Bit(strerror(EACCES))},
+        {"a folder as the name", "tickets.pdf", "A folder has this name"},
+        {"a read-only file", "kept.pdf", "The file is read-only"},
+    };
+    for (const auto &c : cases) {
+        boxes.clear();
+        const QString path = dir.filePath(c.path);
+        dialogs.queue(path);
+        {
+            AsOrdinaryUser user;
+            window->savePdf();
+        }
+        ASSERT_EQ(boxes.shown().size(), 1) << c.name;
+        const ShownMessage &box = boxes.shown()[0];
+        EXPECT_TRUE(box.text.startsWith(QStringLiteral("The PDF file \"%1\" could not be saved: ").arg(path)))
+            << c.name << ": " << box.text.toStdString();
+        EXPECT_EQ(box.text.section(": ", 1).section("\n\n", 0, 0), c.reason) << c.name;
+        EXPECT_TRUE(box.text.endsWith("Your tickets are still in the window. Choose another folder or name and try again."));
+        EXPECT_EQ(box.title, "Save as PDF");
+        EXPECT_EQ(box.icon, MsgIcon::Critical);
+        EXPECT_TRUE(window->isVisible()) << c.name;
+        EXPECT_EQ(window->ticketsText(), tickets) << c.name;
+    }
+    EXPECT_EQ(ending.endCalls(), 0);
+    QFile kept(dir.filePath("kept.pdf"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "earlier tickets");
+    // Nothing half written was left beside the files.
+    EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"kept.pdf", "locked", "tickets.pdf"}));
+    EXPECT_TRUE(QDir(dir.filePath("locked")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+
+    // The user can try again.
+    boxes.clear();
+    dialogs.queue(dir.filePath("saved.pdf"));
+    window->savePdf();
+    EXPECT_TRUE(boxes.shown().isEmpty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(pdfLines(dir.filePath("saved.pdf")).mid(1).join('\n'), tickets);
+}
+
+TEST_F(SavePdfTest, TheNotPrintedBoxLeavesTheDisplayWindowUsableUntilTheEnd)
+{
+    // Answers the not-printed box as a user who first saves the tickets.
+    class SavingFirst : public ScriptedMessages
+    {
+    public:
+        MsgAnswer show(const QString &text, MsgButtons buttons, const QString &title, MsgIcon icon,
+                       QWidget *owner) override
+        {
+            if (icon == MsgIcon::Critical && onBox)
+                onBox();
+            return ScriptedMessages::show(text, buttons, title, icon, owner);
+        }
+        std::function<void()> onBox;
+    } saving;
+    setMessages(&saving);
+    SystemPrinter noPrinter([] { return QPrinterInfo(); });
+    setPrinter(&noPrinter);
+
+    forms().show(names::MainWindow);
+    DisplayWindow *window = shown(LottKind::Lott649);
+    ASSERT_NE(window, nullptr);
+    const QString path = folder.filePath("kept before the end.pdf");
+    bool mainWaits = false;
+    saving.onBox = [&] {
+        EXPECT_EQ(ending.endCalls(), 0);
+        EXPECT_TRUE(window->isEnabled());
+        mainWaits = !forms().form(names::MainWindow)->isEnabled();
+        dialogs.queue(path);
+        window->savePdf();
+    };
+    click(names::SelectPrn649, "prnSel");
+    EXPECT_TRUE(mainWaits);
+    ASSERT_EQ(saving.shown().size(), 2) << saving.texts().join('|').toStdString();
+    EXPECT_EQ(pdfLines(path).mid(1), window->ticketsText().split('\n'));
+    EXPECT_EQ(ending.endCalls(), 1);
+    setMessages(&boxes);
+    setPrinter(&paper);
 }
