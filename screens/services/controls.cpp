@@ -62,10 +62,76 @@ public:
     }
 };
 
-QAccessibleInterface *clickLabelAccessible(const QString &className, QObject *object)
+// A caption as it is read out: without its mnemonic marks, "&&" standing for "&".
+QString withoutMnemonic(const QString &caption)
 {
-    if (className == QLatin1String("numora::ClickLabel") && object && object->isWidgetType())
+    QString read;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && ++i == caption.size())
+            break;
+        read += caption[i];
+    }
+    return read;
+}
+
+// What a screen reader is told about an OptionButton: an option it can toggle. Qt's own
+// toggle only flips the checked state, which runs none of the program's reaction to a click;
+// here the toggle is a click, so the option acts exactly as when the user clicks it (a click
+// on the selected option leaves it selected and runs its click again).
+class AccessibleOptionButton : public QAccessibleWidget
+{
+public:
+    explicit AccessibleOptionButton(OptionButton *button)
+        : QAccessibleWidget(button, QAccessible::RadioButton)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return withoutMnemonic(button()->text());
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = button()->isChecked();
+        state.pressed = button()->isDown();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled())
+            names.prepend(toggleAction());
+        return names;
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action != toggleAction() || !widget()->isEnabled()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // From the event loop, as a press is: the screen reader has its reply at once.
+        QTimer::singleShot(0, button(), &QAbstractButton::click);
+    }
+
+private:
+    OptionButton *button() const { return static_cast<OptionButton *>(widget()); }
+};
+
+QAccessibleInterface *controlAccessible(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("numora::ClickLabel"))
         return new AccessibleClickLabel(static_cast<ClickLabel *>(object));
+    if (className == QLatin1String("numora::OptionButton"))
+        return new AccessibleOptionButton(static_cast<OptionButton *>(object));
     return nullptr;
 }
 
@@ -103,9 +169,9 @@ int layOutLines(QTextLayout &layout, int width, int lineHeight, Qt::Alignment al
     return lines * lineHeight;
 }
 
-void installClickLabelAccessible()
+void installControlAccessibles()
 {
-    static const bool installed = (QAccessible::installFactory(clickLabelAccessible), true);
+    static const bool installed = (QAccessible::installFactory(controlAccessible), true);
     Q_UNUSED(installed);
 }
 
@@ -163,14 +229,14 @@ void PictureLabel::paintEvent(QPaintEvent *event)
 ClickLabel::ClickLabel(QWidget *parent)
     : PictureLabel(parent)
 {
-    installClickLabelAccessible();
+    installControlAccessibles();
     setFocusPolicy(Qt::TabFocus);
 }
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
     : PictureLabel(text, parent)
 {
-    installClickLabelAccessible();
+    installControlAccessibles();
     setFocusPolicy(Qt::TabFocus);
 }
 
@@ -203,6 +269,18 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     PictureLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+OptionButton::OptionButton(QWidget *parent)
+    : QRadioButton(parent)
+{
+    installControlAccessibles();
+}
+
+OptionButton::OptionButton(const QString &text, QWidget *parent)
+    : QRadioButton(text, parent)
+{
+    installControlAccessibles();
 }
 
 void OptionButton::focusInEvent(QFocusEvent *event)

@@ -56,12 +56,13 @@ protected:
 };
 
 // An option button that becomes selected when it receives the focus, running its click,
-// as the program's option buttons always did.
+// as the program's option buttons always did. A screen reader's toggle clicks it too.
 class OptionButton : public QRadioButton
 {
     Q_OBJECT
 public:
-    using QRadioButton::QRadioButton;
+    explicit OptionButton(QWidget *parent = nullptr);
+    explicit OptionButton(const QString &text, QWidget *parent = nullptr);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -3,6 +3,8 @@
 #include "assets/pictures.h"
 #include "screens/services/fonts.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,9 +13,73 @@
 
 namespace numora {
 
+namespace {
+
+// What a screen reader reads of a canvas: its lines as text, one item after the other.
+class AccessibleTextCanvas : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit AccessibleTextCanvas(TextCanvas *canvas)
+        : QAccessibleWidget(canvas, QAccessible::StaticText)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return all();
+        return QAccessibleWidget::text(t);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return all().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(all().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+private:
+    QString all() const { return static_cast<const TextCanvas *>(widget())->text(); }
+};
+
+QAccessibleInterface *canvasAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("numora::TextCanvas") && object && object->isWidgetType())
+        return new AccessibleTextCanvas(static_cast<TextCanvas *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 TextCanvas::TextCanvas(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(canvasAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     if (parent) {
         setGeometry(parent->rect());
@@ -52,14 +118,33 @@ void TextCanvas::printLine(const QStringList &items)
         line.xs.append(x);
     }
     line.items = items;
+    const int before = int(text().size());
     m_lines.append(line);
     update();
+    if (QAccessible::isActive()) {
+        const QString all = text();
+        QAccessibleTextInsertEvent event(this, before, all.mid(before));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TextCanvas::clear()
 {
+    const QString was = QAccessible::isActive() ? text() : QString();
     m_lines.clear();
     update();
+    if (!was.isEmpty()) {
+        QAccessibleTextRemoveEvent event(this, 0, was);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString TextCanvas::text() const
+{
+    QStringList lines;
+    for (const Line &line : m_lines)
+        lines.append(line.items.join(QLatin1Char(' ')));
+    return lines.join(QLatin1Char('\n'));
 }
 
 void TextCanvas::setFontSize(qreal pointSize)

@@ -41,6 +41,9 @@ public:
     QFont printFont() const;
 
     QList<QStringList> lines() const;
+    // The lines as one text, items joined by a blank, lines by a line break: what a screen
+    // reader reads of the canvas.
+    QString text() const;
     int lineCount() const { return int(m_lines.size()); }
     QFont lineFont(int line) const;
     int lineTop(int line) const;

@@ -26,6 +26,12 @@ except (ImportError, ValueError) as error:
 failures = []
 checked = []
 
+# The actions a screen reader may run on a control: each must do what a click does (an option
+# taking the focus is selected and runs its click, as a click does; the slider's steps move it
+# as a click on it does, which updates the percent).
+KNOWN_ACTIONS = {"Press", "Toggle", "SetFocus", "Increase", "Decrease"}
+CLICK_ACTION = {"push button": "Press", "radio button": "Toggle"}
+
 
 def fail(message):
     print(f"FAILED: {message}")
@@ -42,6 +48,18 @@ def xdo(*args):
 
 def ere(text):
     return "^" + re.sub(r"([][.^$*+?(){}|\\])", r"\\\1", text) + "$"
+
+
+def wait_until(condition, timeout=5.0):
+    deadline = time.monotonic() + timeout
+    while not condition() and time.monotonic() < deadline:
+        time.sleep(0.05)
+    return condition()
+
+
+def has_focus(node):
+    now = tree.read(node.acc, node._parent_path)
+    return now.focused or any(d.focused for d in tree.descendants(now))
 
 
 def x_window(window, timeout=5.0):
@@ -149,8 +167,81 @@ def check_window(window, caption=None, roles=("frame", "dialog"), captionless=Fa
             continue
         fail(f"{where}: Tab does not reach {n.label()} (reached: "
              f"{', '.join(g.label() for g in gained) or (first.label() if first else 'nothing')})")
+    focus_each(window, wanted)
     print(f"  {window.role} '{window.name}': {len(nodes)} objects, {len(wanted)} controls, "
           f"{len(reached)} reached by Tab ({time.monotonic() - started:.1f} s)")
+
+
+def focus_each(window, controls):
+    """Every action each control offers is one a screen reader may run, the one that clicks it
+    is there, and its focus action gives it the focus (an option, selected). Last to first, so
+    a group of options ends on its first one, as the window opened."""
+    where = f"window '{window.name}'"
+    for n in reversed(controls):
+        unknown = set(n.actions) - KNOWN_ACTIONS
+        if unknown:
+            fail(f"{where}: {n.label()} offers {', '.join(sorted(unknown))}, which no test shows to click it")
+        wanted = CLICK_ACTION.get(n.role)
+        if wanted and wanted not in n.actions:
+            fail(f"{where}: {n.label()} offers {', '.join(n.actions) or 'nothing'}, no {wanted}")
+        if "SetFocus" not in n.actions:
+            continue
+        n.do("SetFocus")
+        if not wait_until(lambda: has_focus(n), 3):
+            fail(f"{where}: SetFocus on {n.label()} does not give it the focus")
+        elif n.role == "radio button" and not wait_until(lambda: "checked" in tree.read(n.acc).states, 3):
+            fail(f"{where}: SetFocus on {n.label()} does not select it")
+    watcher.take(quiet=0.1)
+
+
+def act(window, name, action):
+    """Runs one action of the named control over the accessibility bus."""
+    tree.find(window, name).do(action)
+
+
+def frame_height(window):
+    """The window manager's frame above and below the window's client area, in pixels."""
+    wid = x_window(window)
+    out = subprocess.run(["xprop", "-id", wid, "_NET_FRAME_EXTENTS"], capture_output=True,
+                         text=True, timeout=10).stdout
+    numbers = [int(v) for v in re.findall(r"\d+", out.split("=", 1)[-1])] if "=" in out else []
+    return numbers[2] + numbers[3] if len(numbers) == 4 else 0
+
+
+# Client height at design (twips) and the share of the outer height kept for 5 and 10 tickets.
+DISPLAY_CLIENT_TWIPS = {"6/49": 4815, "Super 7": 4890, "custom": 4890}
+SHARE = {5: 0.27, 10: 0.51}
+
+
+def check_tickets(display, lottery, count, drawn):
+    """The display window shows `count` tickets of `drawn` numbers, as a screen reader reads
+    them, and has the height for that many."""
+    display = settled(display)
+    where = f"the {lottery} display window"
+    texts = [n.text for n in tree.descendants(display) if n.text]
+    lines = [line for text in texts for line in text.split("\n") if line.strip()]
+    if len(lines) != count:
+        fail(f"{where} reads {len(lines)} tickets, not {count}: {lines}")
+    for line in lines:
+        if len(line.split()) != drawn:
+            fail(f"{where}: the ticket '{line}' has not {drawn} numbers")
+    frame = frame_height(display) * 15
+    outer = DISPLAY_CLIENT_TWIPS[lottery] + frame
+    if count in SHARE:
+        outer = int(outer * SHARE[count]) + 260
+    expected = round((outer - frame) / 15)
+    # The window manager's frame as the program reads it may differ by a few pixels.
+    if abs(display.extents.height - expected) > 5:
+        fail(f"{where} is {display.extents.height} px high inside, not {expected} px for {count} tickets")
+    print(f"  {where}: {len(lines)} tickets, {display.extents.height} px high inside")
+
+
+def choose(select, option):
+    """Toggles an option as a screen reader does; it must be selected."""
+    node = tree.find(select, option)
+    node.do("Toggle")
+    if not wait_until(lambda: "checked" in tree.read(node.acc).states, 3):
+        fail(f"window '{select.name}': Toggle does not select {node.label()}")
 
 
 def press_by_keyboard(window, name, key="space"):
@@ -199,12 +290,21 @@ def run(app, program):
     before = shown_keys(app)
     press_by_keyboard(main, "Numora: lottery balls", "Return")
     answer_box(app, before, "the tip of the main window's picture")
+    before = shown_keys(app)
+    act(main, "Numora: lottery balls", "Press")
+    answer_box(app, before, "the tip of the main window's picture, pressed over the bus")
 
     # 6/49: the entry screen by Tab and Space, six numbers and Next by keyboard.
     before = shown_keys(app)
     press_by_keyboard(main, "649")
     entry = new_window(app, before, "the 6/49 entry screen")
     check_window(entry, "Numora- Enter  6 lucky numbers")
+    # The slider's steps over the bus update the percent, as a click on the slider does.
+    for action, percent in (("Increase", 30), ("Decrease", 20)):
+        act(entry, "Lucky number skew", action)
+        label = f"Percent chance of lucky numbers= {percent}"
+        if not wait_until(lambda: any(n.name == label for n in tree.descendants(entry)), 3):
+            fail(f"{action} on the slider does not make the percent read '{label}'")
     before = shown_keys(app)
     press(entry, "Odds")
     odds = new_window(app, before, "the odds window")
@@ -219,9 +319,12 @@ def run(app, program):
     press_by_keyboard(entry, "Next")
     select = new_window(app, before, "the 6/49 selection screen")
     check_window(select, "Number of 649 selections and Print")
+    choose(select, "Ten")
     before = shown_keys(app)
     press_by_keyboard(select, "Show")
-    check_window(new_window(app, before, "the 6/49 display window"))
+    display = new_window(app, before, "the 6/49 display window")
+    check_window(display)
+    check_tickets(display, "6/49", 10, 6)
 
     # Super 7 by Quick Pick.
     before = shown_keys(app)
@@ -232,15 +335,30 @@ def run(app, program):
     press(entry, "Quick Pick")
     select = new_window(app, before, "the Super 7 selection screen")
     check_window(select)
+    choose(select, "Twenty")
     before = shown_keys(app)
     press(select, "Show")
-    check_window(new_window(app, before, "the Super 7 display window"))
+    display = new_window(app, before, "the Super 7 display window")
+    check_window(display)
+    check_tickets(display, "Super 7", 20, 7)
 
     # The custom lottery: its settings, its entry screen, Quick Pick, its display.
     before = shown_keys(app)
     press_by_keyboard(main, "Custom")
     settings = new_window(app, before, "the custom settings screen")
     check_window(settings, "Custom Lottery Settings")
+    # The arrow pictures pressed over the bus change the value as a click does.
+    for up in [n for n in tree.controls(settings, {"push button"}) if n.name.endswith(" up")]:
+        box = tree.find(settings, up.name[:-len(" up")])
+        def value():
+            return (tree.read(box.acc).text or "").strip()
+        was = value()
+        act(settings, up.name, "Press")
+        if not wait_until(lambda: value() == str(int(was) + 1), 3):
+            fail(f"Press on {up.label()} leaves '{box.name}' at {value()}, not {int(was) + 1}")
+        act(settings, box.name + " down", "Press")
+        if not wait_until(lambda: value() == was, 3):
+            fail(f"Press on '{box.name} down' does not bring '{box.name}' back to {was}")
     before = shown_keys(app)
     press(settings, "Next")
     entry = new_window(app, before, "the custom entry screen")
@@ -251,7 +369,9 @@ def run(app, program):
     check_window(select)
     before = shown_keys(app)
     press(select, "Show")
-    check_window(new_window(app, before, "the custom display window"))
+    display = new_window(app, before, "the custom display window")
+    check_window(display)
+    check_tickets(display, "custom", 5, 6)
 
     # Help, and its video by the film picture pressed with Space.
     before = shown_keys(app)

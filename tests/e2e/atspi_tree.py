@@ -107,6 +107,20 @@ class Node:
         index = names.index("Press") if "Press" in names else 0
         action.do_action(index)
 
+    def do(self, name):
+        """Runs the control's action of this name ("Press", "Toggle", "SetFocus")."""
+        action = self.acc.get_action_iface()
+        names = [action.get_action_name(i) for i in range(action.get_n_actions())] if action else []
+        if name not in names:
+            raise RuntimeError(f"{self.path} offers no {name} action (it offers {', '.join(names) or 'none'})")
+        action.do_action(names.index(name))
+
+    @property
+    def text(self):
+        """The object's text, as a screen reader reads it; None where it has no text."""
+        text = self.acc.get_text_iface()
+        return None if text is None else text.get_text(0, -1)
+
     def label(self):
         return f"{self.role} '{self.name}' ({self.path})"
 
