@@ -20,8 +20,11 @@ namespace numora {
 
 namespace {
 
-// Room in a title bar beside the title: the window menu icon and the frame's buttons.
+// Room in a title bar beside the title: the window menu icon and the frame's buttons. On
+// Wayland the program draws its own title bars, whose title is centred over the whole bar and
+// cut where the three buttons on the right begin, so it needs their room on both sides.
 constexpr int kTitleBarRoom = 120;
+constexpr int kWaylandTitleBarRoom = 200;
 
 // Tells Escape and the close box apart from the OK button, which QMessageBox itself does not
 // when OK is the only button; and is never narrower than its title needs.
@@ -78,7 +81,9 @@ int leastBoxWidth(const QString &title)
 {
     QFont titleFont = QApplication::font();
     titleFont.setBold(true);
-    return QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarRoom;
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return QFontMetrics(titleFont).horizontalAdvance(title)
+        + (wayland ? kWaylandTitleBarRoom : kTitleBarRoom);
 }
 
 QWidget *boxOwner()

@@ -67,6 +67,9 @@ def run(app):
     tree.find(main, "649").press()
     entry = tree.window_named(app, "Numora- Enter  6 lucky numbers")
     tree.find(entry, "1").press()
+    # A press is an animated click that ends 100 ms later; a second press before then would
+    # only restart the same click.
+    time.sleep(0.5)
     with open(log_path, errors="replace") as log:
         log.seek(0, os.SEEK_END)
         start = log.tell()
@@ -74,6 +77,7 @@ def run(app):
     tree.find(entry, "1").press()
     box = tree.wait_window(app, lambda w: w.key not in before, 10, "the box for a number entered twice")
     time.sleep(1)
+    screenshot("box.png")
     with open(log_path, errors="replace") as log:
         log.seek(start)
         after = log.read()

@@ -16,11 +16,11 @@ done
 
 work=$(mktemp -d /tmp/numora-wayland.XXXXXX)
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; [ -n "${NUMORA_KEEP:-}" ] || rm -rf "$work"; }
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-mkdir -m 700 "$work/runtime" "$work/home" "$work/config" "$work/data" "$work/cache" "$work/shots"
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CONFIG_HOME=$work/config
-export XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
+source "$here/private-home.sh"
+private_home "$work"
+mkdir -p "$work/shots"
 export WAYLAND_DISPLAY=wayland-$(basename "$work" | tr -dc 'A-Za-z0-9')
 unset DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
