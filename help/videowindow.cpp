@@ -16,20 +16,28 @@ namespace numora {
 VideoPicture::VideoPicture(QWidget *parent)
     : QWidget(parent)
     , m_sink(new QVideoSink(this))
+    , m_frame(std::make_unique<QVideoFrame>())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(m_sink, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame &frame) {
         // A frame the player has ended with (an invalid one) keeps the last picture shown.
         if (!frame.isValid())
             return;
-        m_frame = frame.toImage();
+        *m_frame = frame;
         update();
     });
 }
 
+VideoPicture::~VideoPicture() = default;
+
+bool VideoPicture::hasFrame() const
+{
+    return m_frame->isValid();
+}
+
 void VideoPicture::clear()
 {
-    m_frame = QImage();
+    *m_frame = QVideoFrame();
     update();
 }
 
@@ -37,12 +45,13 @@ void VideoPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (m_frame.isNull())
+    const QImage image = m_frame->isValid() ? m_frame->toImage() : QImage();
+    if (image.isNull())
         return;
-    QRect target(QPoint(), m_frame.size().scaled(size(), Qt::KeepAspectRatio));
+    QRect target(QPoint(), image.size().scaled(size(), Qt::KeepAspectRatio));
     target.moveCenter(rect().center());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, m_frame);
+    painter.drawImage(target, image);
 }
 
 VideoWindow::VideoWindow(VideoPlayer *player, QWidget *parent)

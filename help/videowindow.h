@@ -2,8 +2,9 @@
 
 #include "screens/services/forms.h"
 
-#include <QImage>
+#include <memory>
 
+class QVideoFrame;
 class QVideoSink;
 
 namespace numora {
@@ -18,10 +19,11 @@ class VideoPicture : public QWidget
     Q_OBJECT
 public:
     explicit VideoPicture(QWidget *parent = nullptr);
+    ~VideoPicture() override;
 
     QVideoSink *sink() const { return m_sink; }
-    // Whether a frame has been painted since the picture was made.
-    bool hasFrame() const { return !m_frame.isNull(); }
+    // Whether a frame has come since the picture was made.
+    bool hasFrame() const;
     // Drops the frame held, so that a closed window keeps no picture.
     void clear();
 
@@ -30,7 +32,10 @@ protected:
 
 private:
     QVideoSink *m_sink;
-    QImage m_frame;
+    // The latest frame as the player gave it; turned into an image only when painted. The
+    // player's thread waits for each frame to be taken, and gives up on the video after a
+    // few hundred milliseconds, so taking it must cost nothing.
+    std::unique_ptr<QVideoFrame> m_frame;
 };
 
 // The help video window, frm649Video: plays the help video in picVideo as it opens.
