@@ -33,8 +33,8 @@ protected:
 private:
     QVideoSink *m_sink;
     // The latest frame as the player gave it; turned into an image only when painted. The
-    // player's thread waits for each frame to be taken, and gives up on the video after a
-    // few hundred milliseconds, so taking it must cost nothing.
+    // player's thread waits while each frame is taken, and a slow taking stops the video
+    // with an error, so taking it must cost nothing.
     std::unique_ptr<QVideoFrame> m_frame;
 };
 
